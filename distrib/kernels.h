@@ -1,0 +1,63 @@
+// Bottom layer of the distribution library: constants, argument checks,
+// special functions and the process-wide uniform random source.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace distrib {
+
+using Extended = long double;
+
+// Stands for infinity in supports and parameter ranges.
+inline constexpr Extended Big_limit = 2147483647.0L;
+// Absolute tolerance of Nearly_equal and of the convergence tests.
+inline constexpr Extended Equal_tolerance = 5e-12L;
+
+// Raised by every argument and parameter check; carries only its message.
+class EArgumentError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// An invalid operation, a division by zero or an overflow inside a
+// computation. Raised by explicit checks, never by floating-point traps.
+class EArithmeticError : public std::runtime_error {
+public:
+    enum class Kind { InvalidOperation, DivisionByZero, Overflow };
+    EArithmeticError(Kind kind, const std::string& what);
+    Kind kind() const noexcept { return kind_; }
+
+private:
+    Kind kind_;
+};
+
+// The registered text of a message number (empty for an unknown number).
+std::string Argument_message_text(int number);
+
+bool Nearly_equal(Extended a, Extended b);
+bool Is_whole_number(Extended x);
+std::string Format_limit(Extended v);
+bool Raise_if(bool condition, int number);
+bool Check_argument(int number, Extended value, Extended limit);
+
+Extended Int_power(Extended base, std::int32_t n);
+Extended Real_power(Extended base, Extended exponent);
+std::int32_t Floor_int(Extended x);
+
+Extended Ln_gamma(Extended x);
+Extended Gamma_series(Extended x, Extended a);
+Extended Gamma_fraction(Extended x, Extended a);
+Extended Gamma_p(Extended x, Extended a);
+Extended Beta_fraction(Extended x, Extended a, Extended b);
+Extended Beta_i(Extended x, Extended a, Extended b);
+
+// Uniform generator state; start-up values 897183450 and 1841323562.
+inline constexpr std::int32_t Start_seed_1 = 897183450;
+inline constexpr std::int32_t Start_seed_2 = 1841323562;
+extern std::int32_t Seed_1;
+extern std::int32_t Seed_2;
+Extended Uniform_random();
+
+}  // namespace distrib
