@@ -36,7 +36,11 @@ private:
 // The registered text of a message number (empty for an unknown number).
 std::string Argument_message_text(int number);
 
-bool Nearly_equal(Extended a, Extended b);
+inline bool Nearly_equal(Extended a, Extended b)
+{
+    const Extended difference = b - a;
+    return (difference < 0 ? -difference : difference) < Equal_tolerance;
+}
 bool Is_whole_number(Extended x);
 std::string Format_limit(Extended v);
 bool Raise_if(bool condition, int number);
@@ -56,8 +60,25 @@ Extended Beta_i(Extended x, Extended a, Extended b);
 // Uniform generator state; start-up values 897183450 and 1841323562.
 inline constexpr std::int32_t Start_seed_1 = 897183450;
 inline constexpr std::int32_t Start_seed_2 = 1841323562;
-extern std::int32_t Seed_1;
-extern std::int32_t Seed_2;
-Extended Uniform_random();
+inline std::int32_t Seed_1 = Start_seed_1;
+inline std::int32_t Seed_2 = Start_seed_2;
+
+// Combined multiplicative congruential generator without a shuffle table.
+// Each component is advanced by the approximate-factoring method so that
+// no intermediate leaves 32 bits; the result lies strictly inside (0, 1).
+inline Extended Uniform_random()
+{
+    std::int32_t k = Seed_1 / 53668;
+    Seed_1 = 40014 * (Seed_1 - k * 53668) - k * 12211;
+    if (Seed_1 < 0) Seed_1 += 2147483563;
+
+    k = Seed_2 / 52774;
+    Seed_2 = 40692 * (Seed_2 - k * 52774) - k * 3791;
+    if (Seed_2 < 0) Seed_2 += 2147483399;
+
+    std::int32_t z = Seed_1 - Seed_2;
+    if (z < 1) z += 2147483562;
+    return static_cast<Extended>(z) * 4.656613e-10L;
+}
 
 }  // namespace distrib
