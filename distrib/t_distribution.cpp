@@ -30,8 +30,11 @@ bool tT_distribution::Set_parameters(Extended p1, Extended p2, Extended p3)
     df = p1;
     log_norm = Ln_gamma((df + 1) / 2) - Ln_gamma(df / 2) - std::log(df * Pi) / 2;
     if (df >= 1) {
-        ratio_bound = std::sqrt(2 * df) * Real_power(df - 1, (df - 1) / 4)
-                      / Real_power(df + 1, (df + 1) / 4);
+        // sqrt(2 df) (df - 1)^((df - 1) / 4) / (df + 1)^((df + 1) / 4), with
+        // the powers taken as one ratio: apart they overflow from a few
+        // thousand degrees of freedom on.
+        ratio_bound = std::sqrt(2 * df) * Real_power((df - 1) / (df + 1), (df - 1) / 4)
+                      / std::sqrt(df + 1);
     } else {
         ratio_bound = std::sqrt(df / 2);
         gamma_half_df->Set_parameters(df / 2, 1, 0);

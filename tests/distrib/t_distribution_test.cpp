@@ -166,6 +166,20 @@ TEST(TDistribution, DensityIsSymmetricAndIntegratesToTheCumulative)
     }
 }
 
+TEST(TDistribution, ManyDegreesOfFreedomConstructAndDraw)
+{
+    // The ratio-of-uniforms bound tends to sqrt(2 / e) as df grows; its two
+    // powers taken apart would overflow.
+    for (Extended df : {6000.0L, 1e6L, 2e9L}) {
+        tT_distribution t(df);
+        Seed_1 = Start_seed_1;
+        Seed_2 = Start_seed_2;
+        const Extended x = t.Random_value();
+        EXPECT_TRUE(std::isfinite(x));
+        EXPECT_LT(std::fabs(x), 10);
+    }
+}
+
 struct Variate_case {
     Extended df;
     Extended first, second, third;
