@@ -1,0 +1,69 @@
+#include "engines/difference_tests.h"
+
+#include <cmath>
+
+#include "engines/difference_sd.h"
+#include "engines/noncentrality_for_quantile.h"
+#include "engines/normal_cumulative.h"
+#include "engines/student_t_cumulative.h"
+
+namespace engines {
+
+namespace {
+
+// Probabilities of a statistic that is judged by its magnitude only.
+void SetProbabilities(DifferenceTestResult& result)
+{
+    result.pOneTailed = 1 - StudentTCumulative(result.df, static_cast<double>(std::fabs(result.t)));
+    result.pTwoTailed = 2 * result.pOneTailed;
+    result.percentMoreExtreme = 100 * result.pOneTailed;
+}
+
+std::optional<long double> PercentAt(std::optional<long double> delta, long double rootN)
+{
+    if (!delta)
+        return std::nullopt;
+    return 100.0L * NormalCumulative(static_cast<double>(*delta / rootN));
+}
+
+}  // namespace
+
+DifferenceTestResult RunRSDT(long double meanX, long double sdX, long double meanY, long double sdY,
+                             long double r, int n, long double caseX, long double caseY)
+{
+    const long double size = n;
+    const long double zX = (caseX - meanX) / sdX;
+    const long double zY = (caseY - meanY) / sdY;
+    // psi^2 is the non-negative root of a x^2 + b x + c = 0.
+    const long double a = (1 - r * r) * (1 + r);
+    const long double b = (1 - r) * (4 * (size - 1) * (size - 1) + 4 * (1 + r) * (size - 1) + (1 + r) * (5 + r));
+    const long double c = -2 * (zX - zY) * (zX - zY) * size * (size - 1) * (size - 1) / (size + 1);
+
+    DifferenceTestResult result;
+    result.t = std::sqrt((std::sqrt(b * b - 4 * a * c) - b) / (2 * a));
+    result.df = n - 1;
+    SetProbabilities(result);
+    return result;
+}
+
+DifferenceTestResult RunUSDT(long double meanX, long double sdX, long double meanY, long double sdY,
+                             long double r, int n, long double caseX, long double caseY)
+{
+    const long double size = n;
+    const long double d = (caseX - meanX) - (caseY - meanY);
+    const long double se = std::sqrt((sdX * sdX + sdY * sdY - 2 * sdX * sdY * r) * (size + 1) / size);
+
+    DifferenceTestResult result;
+    result.t = d / se;
+    result.df = n - 1;
+    SetProbabilities(result);
+
+    // The interval uses the plain effect size, mirrored to the lower tail.
+    const long double rootN = std::sqrt(size);
+    const long double t0 = -rootN * (std::fabs(d) / DifferenceSD(sdX, sdY, r));
+    result.percentLower = PercentAt(NoncentralityForQuantile(0.975L, t0, n - 1), rootN);
+    result.percentUpper = PercentAt(NoncentralityForQuantile(0.025L, t0, n - 1), rootN);
+    return result;
+}
+
+}  // namespace engines
