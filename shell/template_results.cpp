@@ -9,7 +9,6 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -18,6 +17,7 @@
 #include "shell/desk.h"
 #include "shell/fixed_pitch_font.h"
 #include "shell/plain_text_printing.h"
+#include "shell/results_file.h"
 #include "shell/viewer_lines.h"
 
 namespace {
@@ -176,11 +176,9 @@ void TfrmTemplateResults::cmdSaveOutputClick()
     const QString fileName = desk().saveFileName(this, QStringLiteral("results.txt"));
     if (fileName.isEmpty())
         return;
-    // Written aside and put in place only when complete, so a failed save
-    // leaves any earlier file as it was.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(ResultsFileBytes(text())) < 0 || !file.commit())
-        desk().error(this, file.errorString());
+    QString why;
+    if (!WriteWholeFile(fileName, ResultsFileBytes(text()), why))
+        desk().error(this, why);
 }
 
 void TfrmTemplateResults::mnuPrintClick() { printText(text()); }
