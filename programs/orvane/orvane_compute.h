@@ -1,0 +1,10 @@
+// Orvane's Compute handler.
+#pragma once
+
+class TfrmTemplate;
+
+namespace orvane {
+
+void cmdComputeClick(TfrmTemplate& worksheet);
+
+}  // namespace orvane
