@@ -145,6 +145,8 @@ struct InversionCase {
     Entries2 expected;
 };
 
+void PrintTo(const InversionCase& c, std::ostream* os) { *os << c.name; }
+
 class InvertMatrix2x2 : public ::testing::TestWithParam<InversionCase> {};
 
 TEST_P(InvertMatrix2x2, InverseOnBlockAndZerosElsewhere)
@@ -293,6 +295,8 @@ struct SortCase {
     const char* name;
     std::vector<double> values;
 };
+
+void PrintTo(const SortCase& c, std::ostream* os) { *os << c.name; }
 
 class QuickSortSmall : public ::testing::TestWithParam<SortCase> {};
 
