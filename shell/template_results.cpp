@@ -143,13 +143,16 @@ int TfrmTemplateResults::lineCount() const { return int(ViewerLines(text()).size
 
 void TfrmTemplateResults::appendLine(const QString& line)
 {
-    QTextCursor cursor(memoResults->document());
+    // The caret follows the new line, so the end of the latest report is
+    // what the viewer shows.
+    QTextCursor cursor = memoResults->textCursor();
     cursor.movePosition(QTextCursor::End);
     // A last line that lost its line end through an edit gets it back first.
     if (!cursor.atBlockStart())
         cursor.insertBlock();
     cursor.insertText(line);
     cursor.insertBlock();
+    memoResults->setTextCursor(cursor);
 }
 
 void TfrmTemplateResults::showResults(const QString& title)

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtTest/qtestspontaneevent.h>
@@ -286,7 +287,7 @@ private slots:
         QTest::newRow("empty lines at the end") << QStringLiteral("a\n\n\n") << QByteArray("a\r\n\r\n\r\n");
         QTest::newRow("only a line end") << QStringLiteral("\n") << QByteArray("\r\n");
         QTest::newRow("blanks kept") << QStringLiteral(" \n  x  \n") << QByteArray(" \r\n  x  \r\n");
-        QTest::newRow("single-byte text") << QStringLiteral("caf\u00e9 \u00b1\n") << QByteArray("caf\xe9 \xb1\r\n");
+        QTest::newRow("single-byte text") << QStringLiteral("caf\u00e9 \u00b1\u00a0\n") << QByteArray("caf\xe9 \xb1\xa0\r\n");
     }
 
     void savedBytesFollowTheViewerText()
@@ -323,6 +324,17 @@ private slots:
         // Lines appended after an edit go below it as usual.
         window_->appendLine(QStringLiteral(" third"));
         QCOMPARE(window_->lineCount(), 4);
+    }
+
+    void theLatestLinesAreInView()
+    {
+        window_->showResults(QStringLiteral("t"));
+        for (int i = 0; i < 200; ++i)
+            window_->appendLine(QStringLiteral(" line %1").arg(i));
+        QCoreApplication::processEvents();
+        QVERIFY(memo()->verticalScrollBar()->value() > 0);
+        QCOMPARE(memo()->textCursor().position(), window_->text().size());
+        QVERIFY(memo()->viewport()->rect().contains(memo()->cursorRect()));
     }
 
     void cancelledSaveDoesNothing()
