@@ -1,5 +1,5 @@
 // Regularized incomplete gamma function: the series for the lower part, the
-// continued fraction for the upper part, and the checked entry point.
+// continued fraction for the upper part, and the checked entry points.
 #include <cmath>
 
 #include "distrib/checked_arithmetic.h"
@@ -9,31 +9,30 @@ namespace distrib {
 namespace {
 
 // x^a e^(-x) / Gamma(a), the common factor of series and fraction.
-Extended Gamma_prefactor(Extended x, Extended a)
+Extended Gamma_prefactor(Extended x, Extended a, Extended ln_gamma_a)
 {
-    return Checked_exp(a * Checked_ln(x) - x - Ln_gamma(a));
+    return Checked_exp(a * Checked_ln(x) - x - ln_gamma_a);
 }
 
-}  // namespace
-
-Extended Gamma_series(Extended x, Extended a)
+// Sum of the lower series without its factor; capped at 100 added terms,
+// the partial sum then being used as it is.
+Extended Series_sum(Extended x, Extended a)
 {
-    if (Nearly_equal(0, x)) return 0;
     Extended ap = a;
     Extended term = Checked_divide(1, a);
     Extended sum = term;
     int count = 1;
-    // Capped at 100 added terms; the partial sum is then used as it is.
     do {
         ap = ap + 1;
         term = Checked_divide(term * x, ap);
         sum = sum + term;
         ++count;
     } while (!(std::fabs(sum) * 5e-12L > std::fabs(term)) && count <= 100);
-    return sum * Gamma_prefactor(x, a);
+    return sum;
 }
 
-Extended Gamma_fraction(Extended x, Extended a)
+// Value of the upper continued fraction without its factor.
+Extended Fraction_value(Extended x, Extended a)
 {
     Extended g = 0;
     Extended gold = 1;
@@ -55,17 +54,47 @@ Extended Gamma_fraction(Extended x, Extended a)
         }
         n = n + 1;
     } while (!(std::fabs(Checked_divide(g - gold, g)) < 5e-12L));
-    return g * Gamma_prefactor(x, a);
+    return g;
 }
 
-Extended Gamma_p(Extended x, Extended a)
+void Check_gamma_p_arguments(Extended x, Extended a)
 {
     Check_argument(1302, x, 0);
     Raise_if(x > Big_limit, 1361);
     Check_argument(1301, a, 0);
     Raise_if(a > Big_limit, 1361);
+}
+
+}  // namespace
+
+Extended Gamma_series(Extended x, Extended a)
+{
+    if (Nearly_equal(0, x)) return 0;
+    const Extended sum = Series_sum(x, a);
+    return sum * Gamma_prefactor(x, a, Ln_gamma(a));
+}
+
+Extended Gamma_fraction(Extended x, Extended a)
+{
+    const Extended g = Fraction_value(x, a);
+    return g * Gamma_prefactor(x, a, Ln_gamma(a));
+}
+
+Extended Gamma_p(Extended x, Extended a)
+{
+    Check_gamma_p_arguments(x, a);
     if (x < a + 1) return Gamma_series(x, a);
     return 1 - Gamma_fraction(x, a);
+}
+
+Extended Gamma_p(Extended x, Extended a, Extended ln_gamma_a)
+{
+    Check_gamma_p_arguments(x, a);
+    if (x < a + 1) {
+        if (Nearly_equal(0, x)) return 0;
+        return Series_sum(x, a) * Gamma_prefactor(x, a, ln_gamma_a);
+    }
+    return 1 - Fraction_value(x, a) * Gamma_prefactor(x, a, ln_gamma_a);
 }
 
 }  // namespace distrib

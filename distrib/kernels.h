@@ -54,6 +54,9 @@ Extended Ln_gamma(Extended x);
 Extended Gamma_series(Extended x, Extended a);
 Extended Gamma_fraction(Extended x, Extended a);
 Extended Gamma_p(Extended x, Extended a);
+// The same, with Ln_gamma(a) supplied by a caller that keeps it for a fixed
+// shape; the result is identical to Gamma_p(x, a).
+Extended Gamma_p(Extended x, Extended a, Extended ln_gamma_a);
 Extended Beta_fraction(Extended x, Extended a, Extended b);
 Extended Beta_i(Extended x, Extended a, Extended b);
 

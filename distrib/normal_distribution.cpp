@@ -6,6 +6,14 @@
 
 namespace distrib {
 
+namespace {
+
+// The cumulative probability always takes the incomplete gamma function at
+// shape 1/2.
+const Extended Ln_gamma_half = Ln_gamma(0.5L);
+
+}  // namespace
+
 tNormal_distribution::tNormal_distribution(Extended mean_value, Extended variance_value)
 {
     parameter_count = 2;
@@ -37,7 +45,7 @@ Extended tNormal_distribution::Cumulative(Extended x) const
 {
     const Extended z = (x - mean) / std_dev;
     if (!In_support(x)) return tContinuous_distribution::Cumulative(x);
-    const Extended g = Gamma_p(z * z / 2, 0.5L);
+    const Extended g = Gamma_p(z * z / 2, 0.5L, Ln_gamma_half);
     return z >= 0 ? 0.5L + 0.5L * g : 0.5L - 0.5L * g;
 }
 

@@ -255,6 +255,18 @@ TEST(GammaP, ArgumentErrors)
     EXPECT_NO_THROW(Gamma_p(Big_limit, 2));
 }
 
+TEST(GammaP, SuppliedLogGammaGivesTheSameResult)
+{
+    for (const Extended a : {0.05L, 0.5L, 1.0L, 2.5L, 30.0L, 500.0L}) {
+        const Extended ln_gamma_a = Ln_gamma(a);
+        for (const Extended x : {0.0L, 1e-12L, 1e-3L, 0.5L, a, a + 1, 3 * a + 10, 2000.0L})
+            EXPECT_EQ(Gamma_p(x, a, ln_gamma_a), Gamma_p(x, a)) << a << " " << x;
+    }
+    EXPECT_EQ(Argument_error_message([] { Gamma_p(-1, 2, 0); }), Argument_message_text(1302) + "0");
+    EXPECT_EQ(Argument_error_message([] { Gamma_p(1, 0, 0); }), Argument_message_text(1301) + "0");
+    EXPECT_EQ(Argument_error_message([] { Gamma_p(3e9L, 2, 0); }), Argument_message_text(1361));
+}
+
 TEST(GammaSeries, CappedAtOneHundredAddedTerms)
 {
     // At shape 500 near its mode the series needs far more terms; the capped

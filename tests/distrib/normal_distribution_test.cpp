@@ -40,6 +40,16 @@ TEST(NormalDistribution, StandardReferenceValues)
     EXPECT_TRUE(normal.Has_variance());
 }
 
+TEST(NormalDistribution, CumulativeThroughTheIncompleteGammaFunction)
+{
+    const tNormal_distribution normal(1, 4);
+    for (const Extended x : {-7.0L, -1.0L, 0.999L, 1.0L, 1.5L, 3.0L, 9.0L}) {
+        const Extended z = (x - 1) / 2;
+        const Extended g = Gamma_p(z * z / 2, 0.5L);
+        EXPECT_EQ(normal.Cumulative(x), z >= 0 ? 0.5L + 0.5L * g : 0.5L - 0.5L * g) << x;
+    }
+}
+
 TEST(NormalDistribution, ShiftedAndScaled)
 {
     const tNormal_distribution normal(10, 4);
