@@ -283,7 +283,7 @@ bool TfrmTemplate::eventFilter(QObject* watched, QEvent* event)
             memoCommentsEnter();
         else if (event->type() == QEvent::FocusOut)
             memoCommentsExit();
-        else if (event->type() == QEvent::KeyRelease)
+        else if (event->type() == QEvent::KeyRelease && memoComments->hasFocus())
             memoCommentsKeyUp(static_cast<QKeyEvent*>(event)->key());
         return false;
     }
