@@ -1,7 +1,7 @@
-// Tests and conversions about whole numbers.
+// Whether an extended real is a whole number.
 #include <cmath>
 
-#include "distrib/checked_arithmetic.h"
+#include "distrib/kernels.h"
 
 namespace distrib {
 
@@ -10,15 +10,6 @@ bool Is_whole_number(Extended x)
     if (std::fabs(x) >= Big_limit) return false;
     // nearbyint rounds to nearest with ties to even in the default mode.
     return Nearly_equal(x, std::nearbyint(x));
-}
-
-std::int32_t Floor_int(Extended x)
-{
-    // Outside this range the floor has no 32-bit value.
-    if (!(x >= -2147483648.0L && x < 2147483648.0L)) [[unlikely]]
-        Raise_arithmetic_fault(EArithmeticError::Kind::InvalidOperation);
-    const auto truncated = static_cast<std::int32_t>(x);
-    return x - truncated < 0 ? truncated - 1 : truncated;
 }
 
 }  // namespace distrib
