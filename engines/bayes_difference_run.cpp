@@ -18,11 +18,14 @@ namespace engines {
 
 namespace {
 
-// Samples are drawn a block at a time; while the helper thread works out the
-// statistics of one block, the calling thread draws the next.
-constexpr int BlockSize = 8192;
-constexpr int ChunkSize = 512;
-constexpr int ChunksPerBlock = BlockSize / ChunkSize;
+// Samples are drawn a block at a time into a ring of a few blocks; the
+// helper thread works out the statistics of drawn blocks while the calling
+// thread draws further ones, and the calling thread joins in when the ring
+// is full.
+constexpr int BlockSize = 16384;
+constexpr int RingBlocks = 4;
+constexpr int RingSize = RingBlocks * BlockSize;
+constexpr int ChunkSize = 256;
 
 struct Distributions {
     distrib::tChi_square_distribution chiSquareN;
@@ -44,27 +47,54 @@ void DrawBlock(const Distributions& d, PosteriorDraws* block, int count)
     }
 }
 
-// Works out the samples of one drawn block: each statistic goes to the
-// sample array, its normal probability to the block's probability buffer.
-struct BlockJob {
+// Works out drawn samples a chunk at a time: each statistic goes to the
+// sample array, its normal probability to the ring beside its variates.
+struct SampleJob {
     const PosteriorSampleSetup& setup;
     const distrib::tNormal_distribution& standardNormal;
     SampleArray& samples;
-    long double* probabilities;
-    const PosteriorDraws* draws = nullptr;
-    int first = 0;  // array position of the block's first sample, minus one
-    int count = 0;
+    const PosteriorDraws* draws;  // ring of RingSize samples
+    long double* probabilities;   // ring of RingSize samples
+    int sampleCount;
 
     void operator()(int chunk) const
     {
-        const int end = std::min(count, (chunk + 1) * ChunkSize);
+        const int end = std::min(sampleCount, (chunk + 1) * ChunkSize);
         for (int i = chunk * ChunkSize; i < end; ++i) {
-            const long double z = SampledDifferenceStatistic(setup, draws[i]);
-            samples(first + i + 1) = static_cast<double>(z);
-            probabilities[i] = standardNormal.Cumulative(z);
+            const long double z = SampledDifferenceStatistic(setup, draws[i % RingSize]);
+            samples(i + 1) = static_cast<double>(z);
+            probabilities[i % RingSize] = standardNormal.Cumulative(z);
         }
     }
 };
+
+// Draws every sample's variates on the calling thread, in stream order, and
+// returns the sum of the probabilities, added in sample order whichever
+// thread worked them out.
+long double DrawAndWorkOutSamples(const Distributions& d, const PosteriorSampleSetup& setup,
+                                  SampleArray& samples, int sampleCount, bool withHelperThread)
+{
+    const auto draws = std::make_unique<PosteriorDraws[]>(RingSize);
+    const auto probabilities = std::make_unique<long double[]>(RingSize);
+    SampleJob job{setup, d.standardNormal, samples, draws.get(), probabilities.get(), sampleCount};
+    ChunkHelper helper(job, withHelperThread);
+
+    const int blockCount = (sampleCount + BlockSize - 1) / BlockSize;
+    auto blockEnd = [&](int block) { return std::min(sampleCount, (block + 1) * BlockSize); };
+    auto chunksThrough = [&](int block) { return (blockEnd(block) + ChunkSize - 1) / ChunkSize; };
+    long double sum = 0;
+    auto addBlock = [&](int block) {
+        helper.FinishChunksBelow(chunksThrough(block));
+        for (int i = block * BlockSize; i < blockEnd(block); ++i) sum += probabilities[i % RingSize];
+    };
+    for (int block = 0; block < blockCount; ++block) {
+        if (block >= RingBlocks) addBlock(block - RingBlocks);
+        DrawBlock(d, draws.get() + block % RingBlocks * BlockSize, blockEnd(block) - block * BlockSize);
+        helper.Publish(chunksThrough(block));
+    }
+    for (int block = std::max(0, blockCount - RingBlocks); block < blockCount; ++block) addBlock(block);
+    return sum;
+}
 
 }  // namespace
 
@@ -90,27 +120,8 @@ BayesDifferenceResult RunBayesDifference(const BayesDifferenceInputs& in,
         in.n, in.meanX, in.sdX, in.meanY, in.sdY, in.r, in.caseX, in.caseY, in.statistic);
 
     SampleArray samples;
-    const auto drawBuffers = std::make_unique<PosteriorDraws[]>(2 * BlockSize);
-    const auto probabilities = std::make_unique<long double[]>(BlockSize);
-    BlockJob job{setup, d.standardNormal, samples, probabilities.get()};
-    ChunkHelper helper(options.withHelperThread);
-
-    // The probabilities are added in sample order, whichever thread worked
-    // them out, so the sum does not depend on the threads.
-    long double probabilitySum = 0;
-    const int blockCount = (sampleCount + BlockSize - 1) / BlockSize;
-    auto blockDraws = [&](int block) { return drawBuffers.get() + (block % 2) * BlockSize; };
-    auto blockLength = [&](int block) { return std::min(BlockSize, sampleCount - block * BlockSize); };
-    DrawBlock(d, blockDraws(0), blockLength(0));
-    for (int block = 0; block < blockCount; ++block) {
-        job.draws = blockDraws(block);
-        job.first = block * BlockSize;
-        job.count = blockLength(block);
-        helper.Start(job, (job.count + ChunkSize - 1) / ChunkSize);
-        if (block + 1 < blockCount) DrawBlock(d, blockDraws(block + 1), blockLength(block + 1));
-        helper.Finish();
-        for (int i = 0; i < job.count; ++i) probabilitySum += probabilities[i];
-    }
+    const long double probabilitySum =
+        DrawAndWorkOutSamples(d, setup, samples, sampleCount, options.withHelperThread);
     if (options.onSamplingDone) options.onSamplingDone();
 
     BayesDifferenceResult result;
@@ -121,7 +132,7 @@ BayesDifferenceResult RunBayesDifference(const BayesDifferenceInputs& in,
     result.pOneTailed = percent / 100;
     result.pTwoTailed = percent / 50;
 
-    SortSamples(samples, sampleCount, helper);
+    SortSamples(samples, sampleCount, options.withHelperThread);
     auto orderStatistic = [&](long double q, int offset) {
         return static_cast<long double>(samples(OrderStatisticPosition(sampleCount, q) + offset));
     };

@@ -2,78 +2,73 @@
 
 namespace engines {
 
-ChunkHelper::ChunkHelper(bool withThread)
-{
-    if (withThread) helper = std::thread([this] { HelperLoop(); });
-}
-
 ChunkHelper::~ChunkHelper()
 {
     if (!helper.joinable()) return;
-    {
-        std::lock_guard lock(mutex);
-        stopping = true;
-    }
-    wake.notify_one();
+    stopping.store(true);
+    wakeCount.fetch_add(1);
+    wakeCount.notify_one();
     helper.join();
 }
 
-void ChunkHelper::Begin(void* context, ChunkFunction function, int count)
+void ChunkHelper::Publish(int count)
 {
-    std::lock_guard lock(mutex);
-    jobContext = context;
-    jobFunction = function;
-    chunkCount = count;
-    nextChunk.store(0, std::memory_order_relaxed);
-    if (helper.joinable()) {
-        ++jobNumber;
-        helperBusy = true;
-        wake.notify_one();
-    }
+    published.store(count);
+    wakeCount.fetch_add(1);
+    wakeCount.notify_one();
 }
 
-void ChunkHelper::RunChunks() noexcept
+int ChunkHelper::Claim(int limit, std::atomic<int>* announce)
 {
-    for (int chunk; (chunk = nextChunk.fetch_add(1, std::memory_order_relaxed)) < chunkCount;) {
-        try {
+    int chunk = nextChunk.load();
+    while (chunk < limit) {
+        if (announce) announce->store(chunk);
+        if (nextChunk.compare_exchange_weak(chunk, chunk + 1)) return chunk;
+    }
+    return -1;
+}
+
+bool ChunkHelper::AllFinishedBelow(int count) const
+{
+    // The helper announces a chunk before claiming it, so a claimed chunk
+    // below count is either finished or still shown in helperChunk.
+    return nextChunk.load() >= count && helperChunk.load() >= count;
+}
+
+void ChunkHelper::FinishChunksBelow(int count)
+{
+    while (!AllFinishedBelow(count)) {
+        const int chunk = Claim(count, nullptr);
+        if (chunk >= 0) {
             jobFunction(jobContext, chunk);
-        } catch (...) {
-            std::lock_guard lock(mutex);
-            if (!error) error = std::current_exception();
-            // The job is abandoned: nobody takes further chunks.
-            nextChunk.store(chunkCount, std::memory_order_relaxed);
+            continue;
         }
+        const int running = helperChunk.load();
+        if (running < count) helperChunk.wait(running);
     }
-}
-
-void ChunkHelper::Finish()
-{
-    RunChunks();
-    std::unique_lock lock(mutex);
-    idle.wait(lock, [this] { return !helperBusy; });
-    if (error) {
-        std::exception_ptr raised = error;
-        error = nullptr;
-        std::rethrow_exception(raised);
+    if (helperFailed.load()) {
+        std::lock_guard lock(errorMutex);
+        std::rethrow_exception(helperError);
     }
 }
 
 void ChunkHelper::HelperLoop()
 {
-    unsigned jobsSeen = 0;
-    while (true) {
-        {
-            std::unique_lock lock(mutex);
-            wake.wait(lock, [&] { return stopping || jobNumber != jobsSeen; });
-            if (stopping) return;
-            jobsSeen = jobNumber;
+    while (!stopping.load()) {
+        const unsigned wakes = wakeCount.load();
+        const int chunk = Claim(published.load(), &helperChunk);
+        if (chunk >= 0 && !helperFailed.load()) {
+            try {
+                jobFunction(jobContext, chunk);
+            } catch (...) {
+                std::lock_guard lock(errorMutex);
+                helperError = std::current_exception();
+                helperFailed.store(true);
+            }
         }
-        RunChunks();
-        {
-            std::lock_guard lock(mutex);
-            helperBusy = false;
-        }
-        idle.notify_one();
+        helperChunk.store(Idle);
+        helperChunk.notify_one();
+        if (chunk < 0) wakeCount.wait(wakes);
     }
 }
 

@@ -1,12 +1,14 @@
-// A second thread that shares the numbered chunks of a job with the calling
-// thread. The caller hands over a job, does other work (such as drawing the
-// next random variates, which must stay on one thread), then joins in on the
-// chunks that are left and waits for the rest. Chunks must be independent;
-// which thread runs a chunk never changes what it computes.
+// A second thread that takes numbered chunks of one job as the calling
+// thread makes them available. The caller publishes chunks in increasing
+// order, goes on with other work (such as drawing further random variates,
+// which must stay on one thread), and when it needs a prefix of the chunks
+// finished it runs unclaimed ones itself and waits for the helper's. Chunks
+// must be independent: which thread runs a chunk never changes what it
+// computes.
 #pragma once
 
 #include <atomic>
-#include <condition_variable>
+#include <climits>
 #include <exception>
 #include <mutex>
 #include <thread>
@@ -15,42 +17,49 @@ namespace engines {
 
 class ChunkHelper {
 public:
-    // Without a second thread the caller runs every chunk in Finish.
-    explicit ChunkHelper(bool withThread);
+    // job(c) runs chunk c; it must outlive the helper. Without a thread the
+    // caller runs every chunk itself in FinishChunksBelow.
+    template <typename Job>
+    ChunkHelper(Job& job, bool withThread)
+        : jobContext(&job),
+          jobFunction([](void* context, int chunk) { (*static_cast<Job*>(context))(chunk); })
+    {
+        if (withThread) helper = std::thread([this] { HelperLoop(); });
+    }
     ~ChunkHelper();
     ChunkHelper(const ChunkHelper&) = delete;
     ChunkHelper& operator=(const ChunkHelper&) = delete;
 
-    // Makes chunks 0 .. count - 1 of job available; returns at once. job(c)
-    // runs chunk c. job must stay alive until Finish returns.
-    template <typename Job>
-    void Start(Job& job, int count)
-    {
-        Begin(&job, [](void* context, int chunk) { (*static_cast<Job*>(context))(chunk); }, count);
-    }
+    // Chunks 0 .. count - 1 may now run; count never decreases.
+    void Publish(int count);
 
-    // Runs chunks on the calling thread until none is left, waits for the
-    // helper's, and rethrows the first error a chunk raised.
-    void Finish();
+    // Returns once chunks 0 .. count - 1 (all published) have run, running
+    // unclaimed ones on the calling thread meanwhile. Rethrows the first
+    // error a chunk of the helper raised.
+    void FinishChunksBelow(int count);
 
 private:
     using ChunkFunction = void (*)(void*, int);
-    void Begin(void* context, ChunkFunction function, int count);
-    void RunChunks() noexcept;
+    static constexpr int Idle = INT_MAX;
+
+    // Claims the next chunk below limit, or returns -1. announce, when
+    // given, shows the candidate before it is claimed, so that a chunk is
+    // never claimed without being visibly in progress.
+    int Claim(int limit, std::atomic<int>* announce);
+    bool AllFinishedBelow(int count) const;
     void HelperLoop();
 
-    void* jobContext = nullptr;
-    ChunkFunction jobFunction = nullptr;
-    int chunkCount = 0;
-    std::atomic<int> nextChunk{0};
+    void* const jobContext;
+    const ChunkFunction jobFunction;
 
-    std::mutex mutex;
-    std::condition_variable wake;
-    std::condition_variable idle;
-    unsigned jobNumber = 0;   // guarded by mutex
-    bool helperBusy = false;  // guarded by mutex
-    bool stopping = false;    // guarded by mutex
-    std::exception_ptr error;  // guarded by mutex
+    std::atomic<int> published{0};
+    std::atomic<int> nextChunk{0};
+    std::atomic<int> helperChunk{Idle};  // the chunk the helper may be running
+    std::atomic<unsigned> wakeCount{0};  // bumped on every publish and at the end
+    std::atomic<bool> stopping{false};
+    std::atomic<bool> helperFailed{false};
+    std::mutex errorMutex;
+    std::exception_ptr helperError;  // guarded by errorMutex
     std::thread helper;
 };
 

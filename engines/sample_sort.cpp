@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "engines/chunk_helper.h"
+
 namespace engines {
 
 namespace {
@@ -17,7 +19,7 @@ constexpr int PieceCount = 8;
 
 }  // namespace
 
-void SortSamples(SampleArray& samples, int count, ChunkHelper& helper)
+void SortSamples(SampleArray& samples, int count, bool withHelperThread)
 {
     std::array<Range, PieceCount> pieces;
     int pieceCount = 0;
@@ -36,8 +38,9 @@ void SortSamples(SampleArray& samples, int count, ChunkHelper& helper)
     }
 
     auto sortPiece = [&](int p) { QuickSortDoubles(pieces[p].lo, pieces[p].hi, samples); };
-    helper.Start(sortPiece, pieceCount);
-    helper.Finish();
+    ChunkHelper helper(sortPiece, withHelperThread);
+    helper.Publish(pieceCount);
+    helper.FinishChunksBelow(pieceCount);
 }
 
 }  // namespace engines

@@ -1,0 +1,125 @@
+// Whole runs of a million samples through the public entry point.
+#include "engines/bayes_engines.h"
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "engines/bayes_difference_run.h"
+#include "tests/engines/bayes_difference_transcription.h"
+
+namespace engines {
+namespace {
+
+using transcription::BitIdentical;
+
+BayesDifferenceInputs BenchmarkWorksheet(DifferenceStatistic statistic, int upperIndexOffset)
+{
+    return {25, 100, 15, 50, 10, 0.6L, 70, 45, statistic, upperIndexOffset};
+}
+
+BayesDifferenceResult RunEngine(const BayesDifferenceInputs& in)
+{
+    return BayesDifferenceEngine(in.n, in.meanX, in.sdX, in.meanY, in.sdY, in.r, in.caseX,
+                                 in.caseY, in.statistic, in.upperIndexOffset);
+}
+
+#define EXPECT_BIT_IDENTICAL(field, actual, expected) \
+    EXPECT_TRUE(BitIdentical((actual).field, (expected).field)) << #field
+
+void ExpectBitIdentical(const BayesDifferenceResult& actual, const BayesDifferenceResult& expected)
+{
+    EXPECT_BIT_IDENTICAL(pOneTailed, actual, expected);
+    EXPECT_BIT_IDENTICAL(pTwoTailed, actual, expected);
+    EXPECT_BIT_IDENTICAL(percentMoreExtreme, actual, expected);
+    EXPECT_BIT_IDENTICAL(percentLower, actual, expected);
+    EXPECT_BIT_IDENTICAL(percentUpper, actual, expected);
+    EXPECT_BIT_IDENTICAL(percentOneSidedLower, actual, expected);
+    EXPECT_BIT_IDENTICAL(percentOneSidedUpper, actual, expected);
+    EXPECT_BIT_IDENTICAL(zdcc, actual, expected);
+    EXPECT_BIT_IDENTICAL(zdccLower, actual, expected);
+    EXPECT_BIT_IDENTICAL(zdccUpper, actual, expected);
+    EXPECT_BIT_IDENTICAL(zdccOneSidedLower, actual, expected);
+    EXPECT_BIT_IDENTICAL(zdccOneSidedUpper, actual, expected);
+}
+
+// One transcribed run and the engine runs compared with it, shared by the
+// tests below because each costs about a second.
+class FullRun : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        transcribed = new transcription::TranscribedRun(transcription::TranscribeRun(
+            BenchmarkWorksheet(DifferenceStatistic::Standardized, 0), MonteCarloSampleCount));
+        standardized = RunEngine(BenchmarkWorksheet(DifferenceStatistic::Standardized, 0));
+    }
+    static void TearDownTestSuite()
+    {
+        delete transcribed;
+        transcribed = nullptr;
+    }
+
+    static transcription::TranscribedRun* transcribed;
+    static BayesDifferenceResult standardized;
+};
+
+transcription::TranscribedRun* FullRun::transcribed = nullptr;
+BayesDifferenceResult FullRun::standardized;
+
+TEST_F(FullRun, AgreesWithTranscriptionToTheLastBit)
+{
+    ExpectBitIdentical(standardized, transcribed->result);
+}
+
+TEST_F(FullRun, OrderStatisticsAtTheirPositions)
+{
+    const SampleArray& sorted = *transcribed->sorted;
+    EXPECT_EQ(standardized.zdccLower, sorted(25000));
+    EXPECT_EQ(standardized.zdccUpper, sorted(975000));
+    EXPECT_EQ(standardized.zdccOneSidedLower, sorted(50000));
+    EXPECT_EQ(standardized.zdccOneSidedUpper, sorted(950000));
+}
+
+TEST_F(FullRun, SecondRunIsIdentical)
+{
+    ExpectBitIdentical(RunEngine(BenchmarkWorksheet(DifferenceStatistic::Standardized, 0)),
+                       standardized);
+}
+
+TEST_F(FullRun, UpperOffsetOneTakesPosition975001)
+{
+    const BayesDifferenceResult offset1 =
+        RunEngine(BenchmarkWorksheet(DifferenceStatistic::Standardized, 1));
+    EXPECT_EQ(offset1.zdccUpper, (*transcribed->sorted)(975001));
+    EXPECT_EQ(offset1.zdccLower, standardized.zdccLower);
+    EXPECT_EQ(offset1.percentMoreExtreme, standardized.percentMoreExtreme);
+}
+
+TEST_F(FullRun, CloseToReferenceValuesWithinMonteCarloError)
+{
+    // Reference values for this worksheet from an independent run with
+    // another random stream; the tolerances are several Monte Carlo
+    // standard errors.
+    const BayesDifferenceResult& r = standardized;
+    EXPECT_NEAR(r.zdcc, -1.6770509831248424L, 1e-15L);
+    EXPECT_NEAR(r.percentMoreExtreme, 5.6973, 0.02);
+    EXPECT_NEAR(r.pOneTailed, 0.056973, 0.0002);
+    EXPECT_NEAR(r.pTwoTailed, 0.113947, 0.0004);
+    EXPECT_NEAR(r.zdccLower, -2.4703, 0.006);
+    EXPECT_NEAR(r.zdccUpper, -0.9553, 0.006);
+    EXPECT_NEAR(r.percentLower, 0.6749, 0.01);
+    EXPECT_NEAR(r.percentUpper, 16.972, 0.15);
+}
+
+TEST(FullRunUnstandardized, RunsWithSamePointEstimate)
+{
+    const BayesDifferenceResult r =
+        RunEngine(BenchmarkWorksheet(DifferenceStatistic::Unstandardized, 0));
+    EXPECT_NEAR(r.zdcc, -1.6770509831248424L, 1e-15L);
+    EXPECT_GT(r.percentMoreExtreme, 0);
+    EXPECT_LT(r.percentMoreExtreme, 50);
+    EXPECT_LT(r.zdccLower, r.zdccUpper);
+}
+
+}  // namespace
+}  // namespace engines
