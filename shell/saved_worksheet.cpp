@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -67,7 +68,17 @@ void WriteWorksheetFile(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // Unbuffered, so that a short write (a full disk) shows here instead of
+    // vanishing in the buffer's flush; the old file stays until commit().
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw FileError(file.errorString());
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
+        if (step <= 0)
+            throw FileError(file.errorString());
+        written += step;
+    }
+    if (!file.commit())
         throw FileError(file.errorString());
 }
 
@@ -119,7 +130,7 @@ void SaveCurrentData(TfrmTemplate& worksheet)
 void LoadPreviousData(TfrmTemplate& worksheet)
 {
     QFile file(worksheet.worksheetFilePath());
-    if (!file.exists())
+    if (!QFileInfo(file).isFile())
         return;
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(file.errorString());
