@@ -1,5 +1,5 @@
 // Cross-check of the normal, gamma and chi-square distributions against an
-// independent implementation (Boost.Math) over grids of parameters.
+// independent implementation over grids of parameters.
 #include <gtest/gtest.h>
 
 #include <algorithm>
