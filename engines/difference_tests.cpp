@@ -34,13 +34,16 @@ DifferenceTestResult RunRSDT(long double meanX, long double sdX, long double mea
     const long double size = n;
     const long double zX = (caseX - meanX) / sdX;
     const long double zY = (caseY - meanY) / sdY;
-    // psi^2 is the non-negative root of a x^2 + b x + c = 0.
+    // psi^2 is the non-negative root of a x^2 + b x + c = 0 (a, b > 0,
+    // c <= 0), taken as -2c / (b + sqrt(b^2 - 4ac)): the textbook form
+    // (sqrt(b^2 - 4ac) - b) / 2a cancels away when 4ac is small against b^2,
+    // (r = -.9999, n = 999999 and zX - zY = -8 give 3.45 instead of 4.00).
     const long double a = (1 - r * r) * (1 + r);
     const long double b = (1 - r) * (4 * (size - 1) * (size - 1) + 4 * (1 + r) * (size - 1) + (1 + r) * (5 + r));
     const long double c = -2 * (zX - zY) * (zX - zY) * size * (size - 1) * (size - 1) / (size + 1);
 
     DifferenceTestResult result;
-    result.t = std::sqrt((std::sqrt(b * b - 4 * a * c) - b) / (2 * a));
+    result.t = std::sqrt(-2 * c / (b + std::sqrt(b * b - 4 * a * c)));
     result.df = n - 1;
     SetProbabilities(result);
     return result;

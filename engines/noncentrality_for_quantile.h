@@ -11,18 +11,18 @@ struct NoncentralityBracket {
     long double hi;
 };
 
-// The p-quantile of the noncentral t at noncentrality delta (p and df fixed);
-// it grows with delta.
-using NoncentralQuantile = std::function<long double(long double delta)>;
+// Where the observed t lies against the p-quantile of the noncentral t at
+// noncentrality delta (p and df fixed): positive above it, negative below
+// it, zero on it. The quantile grows with delta.
+using QuantileSide = std::function<int(long double delta)>;
 
-// Widens [-1, 1] by doubling, upward while t lies above q(hi), otherwise
-// downward while t lies below q(lo). Empty when the bracket would need a
-// noncentrality of magnitude `limit` or more, or when t is not finite.
-std::optional<NoncentralityBracket> BracketNoncentrality(long double t, const NoncentralQuantile& q,
-                                                         long double limit);
+// Widens [-1, 1] by doubling, upward while t lies above the quantile at hi,
+// otherwise downward while t lies below the quantile at lo. Empty when the
+// bracket would need a noncentrality of magnitude `limit` or more.
+std::optional<NoncentralityBracket> BracketNoncentrality(const QuantileSide& side, long double limit);
 
 // Bisects the bracket down to a width below 1e-6; returns the last midpoint.
-long double BisectNoncentrality(long double t, const NoncentralQuantile& q, NoncentralityBracket bracket);
+long double BisectNoncentrality(const QuantileSide& side, NoncentralityBracket bracket);
 
 // The noncentrality delta for which the p-quantile of the noncentral t with
 // df degrees of freedom equals t. Empty ("not computable") when delta lies
