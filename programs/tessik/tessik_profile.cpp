@@ -66,7 +66,7 @@ ProgramProfile Profile()
     profile.tailsGroupCaption =
         QStringLiteral("When testing for a difference between a case's scores on Task X and Y use a ...");
     profile.layout.panel1Height = 370;
-    profile.layout.groupBox1 = {8, 0, 745, 49};
+    profile.layout.groupBox1 = {8, 0, 745, 48};  // ends where the tails group begins
     profile.layout.groupBox2 = {8, 48, 745, 57};
     profile.layout.firstRowTop = 116;
     profile.layout.buttonTop = 528;
