@@ -15,7 +15,7 @@ using Matrix2x2 = SquareMatrix<2>;
 struct PosteriorDraws {
     long double chiSquareN;           // chi-square with n degrees of freedom
     long double chiSquareNMinus1;     // chi-square with n - 1 degrees of freedom
-    long double offDiagonal;          // standard normal, Bartlett factor's (1,2) entry
+    long double offDiagonal;          // standard normal, the triangular factor's (1,2) entry
     long double meanDeviate1;         // standard normals for the sampled means
     long double meanDeviate2;
 };
@@ -35,8 +35,9 @@ PosteriorSampleSetup MakePosteriorSampleSetup(int n, long double meanX, long dou
                                               long double caseX, long double caseY,
                                               DifferenceStatistic statistic);
 
-// Draws a covariance matrix from the inverse Wishart posterior (Bartlett
-// construction of the Wishart, then inversion) and means given it, and
+// Draws a precision matrix from its posterior (the scale factor times the
+// product of a random upper-triangular factor with its transpose), inverts
+// it into a covariance matrix, draws means given that covariance, and
 // returns the case's difference statistic in that sampled population.
 inline long double SampledDifferenceStatistic(const PosteriorSampleSetup& setup,
                                               const PosteriorDraws& draws)
@@ -46,12 +47,12 @@ inline long double SampledDifferenceStatistic(const PosteriorSampleSetup& setup,
     m(1, 2) = draws.offDiagonal;
     m(2, 1) = 0;
     m(2, 2) = distrib::Checked_sqrt(draws.chiSquareNMinus1);
-    Matrix2x2 mTransposed, product, wishart, covariance, covarianceFactor;
+    Matrix2x2 mTransposed, product, precision, covariance, covarianceFactor;
     TransposeMatrix(m, 2, mTransposed);
     MultiplyMatrix(mTransposed, m, 2, product);
     MultiplyMatrix(setup.scaleFactor, product, 2, product);
-    MultiplyMatrix(product, setup.scaleFactorTransposed, 2, wishart);
-    InvertMatrix(wishart, 2, covariance);
+    MultiplyMatrix(product, setup.scaleFactorTransposed, 2, precision);
+    InvertMatrix(precision, 2, covariance);
     Cholesky2x2(covariance, covarianceFactor);
 
     const long double muX =

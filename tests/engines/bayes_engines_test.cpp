@@ -84,10 +84,12 @@ const NamedWorksheet Worksheets[] = {
     {"ComplementedUpperOffset", Worksheet(12, 50, 8, 60, 9, -0.4L, 70, 40, Standardized, 1)},
     {"EqualZScores", Worksheet(30, 20, 4, 40, 8, 0.5L, 16, 32)},
     {"HighCorrelation", Worksheet(8, 0.5L, 0.1L, 1.5L, 0.2L, 0.95L, 0.2L, 1.4L)},
-    // Tasks in very different units: some Wishart draws have a (1,1) entry
-    // below the absolute pivot threshold, and one task's draws lie wholly
-    // below it.
+    // Large units on X: the sampled precision matrices' (1,1) entries fall
+    // below the absolute pivot threshold while their (2,1) entries do not,
+    // so rows are exchanged. Large units on both: whole columns fall below
+    // it. Small units on Y: the sums of products are tiny.
     {"LargeUnitsOnX", Worksheet(20, 1e6L, 1.5e5L, 50, 10, 0.6L, 7e5L, 45)},
+    {"LargeUnitsOnBoth", Worksheet(20, 1e6L, 1.5e5L, 5e5L, 1e5L, 0.6L, 7e5L, 4.5e5L)},
     {"SmallUnitsOnY", Worksheet(20, 100, 15, 0.005L, 0.001L, 0.6L, 70, 0.0045L, Unstandardized)},
 };
 
