@@ -38,7 +38,10 @@ bool ChunkHelper::AllFinishedBelow(int count) const
 void ChunkHelper::FinishChunksBelow(int count)
 {
     while (!AllFinishedBelow(count)) {
-        const int chunk = Claim(count, nullptr);
+        int chunk = Claim(count, nullptr);
+        // While the helper still runs one of the chunks waited for, later
+        // chunks are better than idling (the helper may have lost its core).
+        if (chunk < 0) chunk = Claim(published.load(), nullptr);
         if (chunk >= 0) {
             jobFunction(jobContext, chunk);
             continue;

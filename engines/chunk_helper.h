@@ -34,8 +34,9 @@ public:
     void Publish(int count);
 
     // Returns once chunks 0 .. count - 1 (all published) have run, running
-    // unclaimed ones on the calling thread meanwhile. Rethrows the first
-    // error a chunk of the helper raised.
+    // unclaimed ones on the calling thread meanwhile, and later published
+    // ones while the helper finishes one of them. Rethrows the first error a
+    // chunk of the helper raised.
     void FinishChunksBelow(int count);
 
 private:
