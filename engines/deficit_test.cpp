@@ -2,29 +2,11 @@
 
 #include <cmath>
 
+#include "engines/effect_size_limits.h"
 #include "engines/noncentrality_for_quantile.h"
-#include "engines/normal_cumulative.h"
 #include "engines/student_t_cumulative.h"
 
 namespace engines {
-
-namespace {
-
-std::optional<long double> Divided(std::optional<long double> value, long double divisor)
-{
-    if (!value)
-        return std::nullopt;
-    return *value / divisor;
-}
-
-std::optional<long double> PercentBelow(std::optional<long double> zcc)
-{
-    if (!zcc)
-        return std::nullopt;
-    return 100.0L * NormalCumulative(static_cast<double>(*zcc));
-}
-
-}  // namespace
 
 DeficitTestResult DeficitTest(long double mean, long double sd, int n, long double caseScore, int level)
 {
@@ -45,10 +27,10 @@ DeficitTestResult DeficitTest(long double mean, long double sd, int n, long doub
     const long double outside = (1 - level / 100.0L) / 2;
     const auto deltaLower = NoncentralityForQuantile(level / 100.0L + outside, t0, n - 1);
     const auto deltaUpper = NoncentralityForQuantile(outside, t0, n - 1);
-    result.zccLower = Divided(deltaLower, rootN);
-    result.zccUpper = Divided(deltaUpper, rootN);
-    result.percentBelowLower = PercentBelow(result.zccLower);
-    result.percentBelowUpper = PercentBelow(result.zccUpper);
+    result.zccLower = EffectSizeLimit(deltaLower, rootN);
+    result.zccUpper = EffectSizeLimit(deltaUpper, rootN);
+    result.percentBelowLower = PercentBelowLimit(result.zccLower);
+    result.percentBelowUpper = PercentBelowLimit(result.zccUpper);
     return result;
 }
 

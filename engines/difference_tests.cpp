@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "engines/difference_sd.h"
+#include "engines/effect_size_limits.h"
 #include "engines/noncentrality_for_quantile.h"
-#include "engines/normal_cumulative.h"
 #include "engines/student_t_cumulative.h"
 
 namespace engines {
@@ -17,13 +17,6 @@ void SetProbabilities(DifferenceTestResult& result)
     result.pOneTailed = 1 - StudentTCumulative(result.df, static_cast<double>(std::fabs(result.t)));
     result.pTwoTailed = 2 * result.pOneTailed;
     result.percentMoreExtreme = 100 * result.pOneTailed;
-}
-
-std::optional<long double> PercentAt(std::optional<long double> delta, long double rootN)
-{
-    if (!delta)
-        return std::nullopt;
-    return 100.0L * NormalCumulative(static_cast<double>(*delta / rootN));
 }
 
 }  // namespace
@@ -64,8 +57,8 @@ DifferenceTestResult RunUSDT(long double meanX, long double sdX, long double mea
     // The interval uses the plain effect size, mirrored to the lower tail.
     const long double rootN = std::sqrt(size);
     const long double t0 = -rootN * (std::fabs(d) / DifferenceSD(sdX, sdY, r));
-    result.percentLower = PercentAt(NoncentralityForQuantile(0.975L, t0, n - 1), rootN);
-    result.percentUpper = PercentAt(NoncentralityForQuantile(0.025L, t0, n - 1), rootN);
+    result.percentLower = PercentBelowLimit(EffectSizeLimit(NoncentralityForQuantile(0.975L, t0, n - 1), rootN));
+    result.percentUpper = PercentBelowLimit(EffectSizeLimit(NoncentralityForQuantile(0.025L, t0, n - 1), rootN));
     return result;
 }
 
