@@ -13,7 +13,7 @@ constexpr long double BisectionWidth = 1e-6L;
 // From this noncentrality on, t is placed against the quantile through the
 // cumulative probability at t, which needs one series evaluation where the
 // quantile needs a few dozen: the series grows with |delta| and a search
-// through quantiles would take minutes near the end of the range. Below
+// through quantiles took up to a minute near the end of the range. Below
 // it both ways decide alike; measured, a whole deficit test whose limits
 // lie just under this bound takes about 0.3 s with quantiles, 0.03 s
 // with cumulative probabilities.
