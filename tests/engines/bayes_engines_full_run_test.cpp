@@ -43,64 +43,58 @@ void ExpectBitIdentical(const BayesDifferenceResult& actual, const BayesDifferen
     EXPECT_BIT_IDENTICAL(zdccOneSidedUpper, actual, expected);
 }
 
-// One transcribed run and the engine runs compared with it, shared by the
-// tests below because each costs about a second.
-class FullRun : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        transcribed = new transcription::TranscribedRun(transcription::TranscribeRun(
-            BenchmarkWorksheet(DifferenceStatistic::Standardized, 0), MonteCarloSampleCount));
-        standardized = RunEngine(BenchmarkWorksheet(DifferenceStatistic::Standardized, 0));
-    }
-    static void TearDownTestSuite()
-    {
-        delete transcribed;
-        transcribed = nullptr;
-    }
-
-    static transcription::TranscribedRun* transcribed;
-    static BayesDifferenceResult standardized;
-};
-
-transcription::TranscribedRun* FullRun::transcribed = nullptr;
-BayesDifferenceResult FullRun::standardized;
-
-TEST_F(FullRun, AgreesWithTranscriptionToTheLastBit)
+// The transcribed run and the engine's run of the benchmark worksheet cost
+// about a second each: made once, on first use.
+const transcription::TranscribedRun& Transcribed()
 {
-    ExpectBitIdentical(standardized, transcribed->result);
+    static const transcription::TranscribedRun run = transcription::TranscribeRun(
+        BenchmarkWorksheet(DifferenceStatistic::Standardized, 0), MonteCarloSampleCount);
+    return run;
 }
 
-TEST_F(FullRun, OrderStatisticsAtTheirPositions)
+const BayesDifferenceResult& Standardized()
 {
-    const SampleArray& sorted = *transcribed->sorted;
+    static const BayesDifferenceResult result =
+        RunEngine(BenchmarkWorksheet(DifferenceStatistic::Standardized, 0));
+    return result;
+}
+
+TEST(FullRun, AgreesWithTranscriptionToTheLastBit)
+{
+    ExpectBitIdentical(Standardized(), Transcribed().result);
+}
+
+TEST(FullRun, OrderStatisticsAtTheirPositions)
+{
+    const SampleArray& sorted = *Transcribed().sorted;
+    const BayesDifferenceResult& standardized = Standardized();
     EXPECT_EQ(standardized.zdccLower, sorted(25000));
     EXPECT_EQ(standardized.zdccUpper, sorted(975000));
     EXPECT_EQ(standardized.zdccOneSidedLower, sorted(50000));
     EXPECT_EQ(standardized.zdccOneSidedUpper, sorted(950000));
 }
 
-TEST_F(FullRun, SecondRunIsIdentical)
+TEST(FullRun, SecondRunIsIdentical)
 {
     ExpectBitIdentical(RunEngine(BenchmarkWorksheet(DifferenceStatistic::Standardized, 0)),
-                       standardized);
+                       Standardized());
 }
 
-TEST_F(FullRun, UpperOffsetOneTakesPosition975001)
+TEST(FullRun, UpperOffsetOneTakesPosition975001)
 {
     const BayesDifferenceResult offset1 =
         RunEngine(BenchmarkWorksheet(DifferenceStatistic::Standardized, 1));
-    EXPECT_EQ(offset1.zdccUpper, (*transcribed->sorted)(975001));
-    EXPECT_EQ(offset1.zdccLower, standardized.zdccLower);
-    EXPECT_EQ(offset1.percentMoreExtreme, standardized.percentMoreExtreme);
+    EXPECT_EQ(offset1.zdccUpper, (*Transcribed().sorted)(975001));
+    EXPECT_EQ(offset1.zdccLower, Standardized().zdccLower);
+    EXPECT_EQ(offset1.percentMoreExtreme, Standardized().percentMoreExtreme);
 }
 
-TEST_F(FullRun, CloseToReferenceValuesWithinMonteCarloError)
+TEST(FullRun, CloseToReferenceValuesWithinMonteCarloError)
 {
     // Reference values for this worksheet from an independent run with
     // another random stream; the tolerances are several Monte Carlo
     // standard errors.
-    const BayesDifferenceResult& r = standardized;
+    const BayesDifferenceResult& r = Standardized();
     EXPECT_NEAR(r.zdcc, -1.6770509831248424L, 1e-15L);
     EXPECT_NEAR(r.percentMoreExtreme, 5.6973, 0.02);
     EXPECT_NEAR(r.pOneTailed, 0.056973, 0.0002);
