@@ -57,6 +57,37 @@ bool Forward_tail_negligible(Extended p_and_q, Extended lambda, Extended j)
     return gap > 0 && p_and_q * lambda / gap < Cumulative_tolerance;
 }
 
+// Terms of the density series: Poisson factors P and Q and the halved
+// t-derivatives A, B of the incomplete beta values of the cumulative series.
+struct Density_terms {
+    Extended P, Q, A, B;
+};
+
+// Whether the density terms after index j can be left out. A stop on one
+// small term alone is not enough: with many degrees of freedom the beta
+// factors grow over the first forward steps, so a tiny first term can be
+// followed by the bulk of the density. Two bounds on the rest:
+// - the step ratios of both term families fall with j, so once both are
+//   below 1 the rest is at most a geometric tail of the current terms;
+// - A and B never exceed b / |t| (a beta kernel y^a (1 - y)^b / B(a, b) is at
+//   most ab / (a + b)), so past the mode the rest is at most b / |t| times
+//   the Poisson tail, which ends the summation for every t.
+bool Density_tail_negligible(const Density_terms& c, Extended lambda, Extended y,
+                             Extended b, Extended t, Extended j)
+{
+    const Extended ratio_pa = lambda * y * (j + Half + b) / ((j + 1) * (j + Half));
+    const Extended ratio_qb = lambda * y * (j + 1 + b) / ((j + 1.5L) * (j + 1));
+    if (ratio_pa < 1 && ratio_qb < 1) {
+        const Extended rest = std::fabs(c.P * c.A) * ratio_pa / (1 - ratio_pa)
+                              + std::fabs(c.Q * c.B) * ratio_qb / (1 - ratio_qb);
+        if (rest < Equal_tolerance) {
+            return true;
+        }
+    }
+    const Extended gap = j + 1 - lambda;
+    return t != 0 && gap > 0 && b / std::fabs(t) * (c.P + c.Q) * lambda / gap < Equal_tolerance;
+}
+
 }  // namespace
 
 tNon_central_t_distribution::tNon_central_t_distribution(Extended df_value,
@@ -205,12 +236,7 @@ Extended tNon_central_t_distribution::Density(Extended t) const
     const Extended t2 = t * t;
     const Extended y = t2 / (t2 + nu);
 
-    // Poisson factors P and Q and the halved t-derivatives A, B of the
-    // incomplete beta values of the cumulative series.
-    struct Terms {
-        Extended P, Q, A, B;
-    };
-    Terms at_start;
+    Density_terms at_start;
     at_start.P = Checked_exp(k * log_lambda - lambda - Ln_gamma(k + 1));
     at_start.Q = d * Checked_exp(k * log_lambda - lambda - Half_ln_2 - Ln_gamma(k + 1.5L));
     if (t == 0) {
@@ -229,7 +255,7 @@ Extended tNon_central_t_distribution::Density(Extended t) const
 
     Extended sum = s * at_start.P * at_start.A + at_start.Q * at_start.B;
 
-    Terms c = at_start;
+    Density_terms c = at_start;
     if (t != 0) {
         const Extended inverse_y = (t2 + nu) / t2;
         for (Extended j = k - 1; j >= window.lowest; j -= 1) {
@@ -248,7 +274,8 @@ Extended tNon_central_t_distribution::Density(Extended t) const
         c.A = c.A * y * (j - Half + b) / (j - Half);
         c.B = c.B * y * (j + b) / j;
         sum += s * c.P * c.A + c.Q * c.B;
-        if (std::fabs(c.Q * c.B) < Equal_tolerance) {
+        if (std::fabs(c.Q * c.B) < Equal_tolerance
+            && Density_tail_negligible(c, lambda, y, b, t, j)) {
             break;
         }
     }

@@ -237,6 +237,31 @@ INSTANTIATE_TEST_SUITE_P(
                     Far_case{24, -60000, -1e9L, 0, 1e-9L},
                     Far_case{24, 60000, -10, 0, 1e-12L}));
 
+struct Density_case {
+    Extended df, delta, t;
+    Extended expected, tolerance;
+};
+
+class NoncentralTDensityInTheUpperTail : public testing::TestWithParam<Density_case> {};
+
+// With many degrees of freedom the first forward terms of the density series
+// are tiny and then grow: the summation must not stop on the first small
+// term. Reference values from direct integration over the chi-square law;
+// the series stops once what is left is below 5e-12.
+TEST_P(NoncentralTDensityInTheUpperTail, SumsPastTheGrowingTerms)
+{
+    const Density_case c = GetParam();
+    tNon_central_t_distribution t(c.df, c.delta);
+    EXPECT_NEAR(t.Density(c.t), c.expected, c.tolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ReferenceValues, NoncentralTDensityInTheUpperTail,
+    testing::Values(Density_case{100, 10, 19.85L, 4.20262218472074e-9L, 1e-11L},
+                    Density_case{1000, 10, 15.6L, 3.08008257397023e-7L, 1e-11L},
+                    Density_case{10000, 40, 45.1L, 2.81533219241203e-6L, 1e-11L},
+                    Density_case{24, 60000, 60000, 4.57471658987975e-5L, 1e-10L}));
+
 TEST(NoncentralT, ManyDegreesOfFreedomConstruct)
 {
     // The t's generator constant must not overflow on the way.
