@@ -137,7 +137,7 @@ void TfrmTemplate::BuildControls()
         RadioGroup1Items = new QButtonGroup(RadioGroup1);
         auto* column = new QVBoxLayout(RadioGroup1);
         for (int item = 0; item < 3; ++item) {
-            auto* radio = Named<QRadioButton>(RadioGroup1, "", LimitsCaptions[item]);
+            auto* radio = new QRadioButton(LimitsCaptions[item], RadioGroup1);
             radio->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(item));
             column->addWidget(radio);
             RadioGroup1Items->addButton(radio, item);

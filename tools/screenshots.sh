@@ -47,6 +47,8 @@ for program in orvane tessik pellan; do
     xdotool type --delay 40 "x"
     shoot "$program" "^$(echo "$program" | sed 's/./\U&/')\$" refusal
     xdotool key Return
+    # Without a window manager nobody hands the focus back after a box.
+    xdotool windowfocus --sync "$sheet"
     sleep 0.3
 
     # The eight values, from the first box on.
