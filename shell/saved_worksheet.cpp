@@ -48,8 +48,8 @@ WorksheetFolders DefaultWorksheetFolders()
 
 QString WorksheetFilePath(const QString& fileName, const WorksheetFolders& folders)
 {
-    const QString& folder = CanCreateFilesIn(folders.programFolder) ? folders.programFolder
-                                                                     : folders.appDataFolder;
+    const bool besideProgram = folders.appDataFolder.isEmpty() || CanCreateFilesIn(folders.programFolder);
+    const QString& folder = besideProgram ? folders.programFolder : folders.appDataFolder;
     return folder + QDir::separator() + fileName;
 }
 

@@ -191,6 +191,14 @@ private slots:
         QCOMPARE(h.sheet->txtInput1->text(), QStringLiteral("100"));
     }
 
+    // Without a data folder the program's folder is the only place, and a
+    // failed save there is reported rather than written elsewhere.
+    void noAppDataFolder()
+    {
+        const WorksheetFolders folders{"/proc/no-such-folder", QString()};
+        QCOMPARE(WorksheetFilePath("sample.txt", folders), QStringLiteral("/proc/no-such-folder/sample.txt"));
+    }
+
     void failedWrite_data()
     {
         QTest::addColumn<int>("kind");
