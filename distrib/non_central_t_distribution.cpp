@@ -47,6 +47,15 @@ Extended Beta_kernel(Extended log_coefficient, Extended y, Extended a,
     return Checked_exp(log_coefficient + a * std::log(y) + c * std::log(one_minus_y));
 }
 
+// I_y(a, b) of the series. Above y = 1/2 it comes from the complement
+// 1 - I_(1-y)(b, a), whose argument 1 - y = nu / (t^2 + nu) keeps its digits
+// for large |t|: y itself then rounds towards 1, and with few degrees of
+// freedom (b well below 1) the lost digits carry most of the probability.
+Extended Series_beta(Extended y, Extended one_minus_y, Extended a, Extended b)
+{
+    return y > Half ? 1 - Beta_i(one_minus_y, b, a) : Beta_i(y, a, b);
+}
+
 // Beyond the mode the Poisson factors of both term families shrink by at
 // least lambda / (j + 1) per step and the beta factors stay within [0, 1],
 // so the terms after index j add at most (P + Q) r / (1 - r). Rounding in
@@ -165,8 +174,8 @@ Extended tNon_central_t_distribution::Cumulative(Extended t) const
     Terms at_start;
     at_start.P = Half * Checked_exp(k * log_lambda - lambda - Ln_gamma(k + 1));
     at_start.Q = d / 2 * Checked_exp(k * log_lambda - lambda - Half_ln_2 - Ln_gamma(k + 1.5L));
-    at_start.Bp = Beta_i(y, k + Half, b);
-    at_start.Bq = Beta_i(y, k + 1, b);
+    at_start.Bp = Series_beta(y, one_minus_y, k + Half, b);
+    at_start.Bq = Series_beta(y, one_minus_y, k + 1, b);
     at_start.Gp = 0;
     at_start.Gq = 0;
     if (y > 0) {

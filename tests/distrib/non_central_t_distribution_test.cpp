@@ -235,7 +235,13 @@ INSTANTIATE_TEST_SUITE_P(
                     Far_case{24, 65535.5L, 65535.5L, 0.46159733338316333761L, 2e-9L},
                     Far_case{24, 60000, 1e9L, 1, 1e-9L},
                     Far_case{24, -60000, -1e9L, 0, 1e-9L},
-                    Far_case{24, 60000, -10, 0, 1e-12L}));
+                    Far_case{24, 60000, -10, 0, 1e-12L},
+                    // Few degrees of freedom, t near the end of the support:
+                    // y = t^2 / (t^2 + df) rounds towards 1 and the
+                    // probability sits in its lost digits.
+                    Far_case{0.5L, 30, 2e9L, 0.99990446793574193209L, 1e-10L},
+                    Far_case{0.01L, 40, 2.1e9L, 0.1824084168599004181L, 1e-10L},
+                    Far_case{0.01L, -1000, -2.1e9L, 0.844339592741318L, 1e-10L}));
 
 struct Density_case {
     Extended df, delta, t;
