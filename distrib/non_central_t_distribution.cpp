@@ -8,8 +8,8 @@ namespace distrib {
 
 namespace {
 
-// The cumulative series is summed to a tighter tolerance than the rest of
-// the library: its terms are added in both directions from the mode.
+// The cumulative series stops on a tighter tolerance than the library's
+// common one: its result is a sum of many terms taken in two directions.
 constexpr Extended Cumulative_tolerance = 2.5e-12L;
 constexpr Extended Half_ln_2 = 0.346573590279972654708616060729088284L;
 constexpr Extended Half = 0.5L;

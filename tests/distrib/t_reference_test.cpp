@@ -175,7 +175,9 @@ TEST(NoncentralTAgainstReference, CumulativeDensityAndQuantile)
     Worst_difference cumulative("noncentral cumulative (p 1e-10..1-1e-10)");
     Worst_difference density("noncentral density");
     Worst_difference body_quantile("noncentral quantile, p in 0.025..0.975 (relative)");
-    Worst_difference tail_quantile("noncentral quantile, p or 1-p <= 1e-4 (relative)");
+    Worst_difference tail_quantile_4("noncentral quantile, p or 1-p = 1e-4 (relative)");
+    Worst_difference tail_quantile_7("noncentral quantile, p or 1-p = 1e-7 (relative)");
+    Worst_difference tail_quantile_10("noncentral quantile, p or 1-p = 1e-10 (relative)");
     Worst_difference tail_round_trip("noncentral |F_ref(our quantile) - p|, tails");
     int replaced_densities = 0;
     for (Extended df : Noncentral_dfs) {
@@ -197,6 +199,9 @@ TEST(NoncentralTAgainstReference, CumulativeDensityAndQuantile)
                     // absolute accuracy of the cumulative (about 1e-11):
                     // there it is checked in probability.
                     const Extended round_trip = std::fabs(boost::math::cdf(reference, q) - p);
+                    const Extended tail = std::min(p, 1 - p);
+                    Worst_difference& tail_quantile =
+                        tail > 1e-5L ? tail_quantile_4 : tail > 1e-8L ? tail_quantile_7 : tail_quantile_10;
                     tail_quantile.Record(dq, Point(df, delta, "p", p));
                     tail_round_trip.Record(round_trip, Point(df, delta, "p", p));
                     EXPECT_LT(round_trip, Probability_tolerance) << Point(df, delta, "quantile of", p);
