@@ -88,14 +88,16 @@ Extended tContinuous_distribution::Quantile(const Extended& p) const
     if (hi > x + s) hi = x + s;
     if (lo < x - s) lo = x - s;
 
-    while (Cumulative(hi) < p) {
+    // A probability that the support cannot hold (a heavy tail beyond
+    // Big_limit) stops the expansion at the bound instead of looping there.
+    while (Cumulative(hi) < p && hi < support_upper) {
         lo = hi;
         hi = x + 8 * (hi - x);
         if (hi > support_upper) hi = support_upper;
     }
     // Downward only while the bracket is still the untouched 2s around x.
     if (Nearly_equal(hi - lo, 2 * s)) {
-        while (Cumulative(lo) > p) {
+        while (Cumulative(lo) > p && lo > support_lower) {
             hi = lo;
             lo = x + 8 * (lo - x);
             if (lo < support_lower) lo = support_lower;

@@ -1,5 +1,6 @@
 #include "engines/noncentrality_for_quantile.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "distrib/non_central_t_distribution.h"
@@ -28,20 +29,23 @@ int Sign(long double x)
 
 std::optional<NoncentralityBracket> BracketNoncentrality(const QuantileSide& side, long double limit)
 {
+    // The last doubling stops at the largest whole noncentrality the series
+    // takes, so that limits between half the range and its end are found.
+    const long double largest = limit - 1;
     long double lo = -1.0L;
     long double hi = 1.0L;
     while (side(hi) > 0) {
-        lo = hi;
-        hi = 2 * hi;
-        if (hi >= limit)
+        if (hi >= largest)
             return std::nullopt;
+        lo = hi;
+        hi = std::min(2 * hi, largest);
     }
     if (lo < 0) {
         while (side(lo) < 0) {
-            hi = lo;
-            lo = 2 * lo;
-            if (lo <= -limit)
+            if (lo <= -largest)
                 return std::nullopt;
+            hi = lo;
+            lo = std::max(2 * lo, -largest);
         }
     }
     return NoncentralityBracket{lo, hi};

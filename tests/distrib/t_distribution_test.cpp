@@ -101,6 +101,15 @@ INSTANTIATE_TEST_SUITE_P(ReferenceValues, TQuantileReference,
                                          Quantile_case{10, 0.025L, -2.2281388520L},
                                          Quantile_case{1, 0.975L, 12.7062047362L}));
 
+// One degree of freedom leaves about 1.5e-10 of its mass beyond each end of
+// the support: a probability out there ends at the bound, it does not hang.
+TEST(TDistribution, QuantileBeyondTheSupportStopsAtItsBound)
+{
+    const tT_distribution cauchy(1);
+    EXPECT_NEAR(cauchy.Quantile(1e-10L), -Big_limit, 1e-3L);
+    EXPECT_NEAR(cauchy.Quantile(1 - 1e-10L), Big_limit, 1e-3L);
+}
+
 TEST(TDistribution, MomentsWhereTheyExist)
 {
     tT_distribution t(10);

@@ -119,12 +119,14 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(ExtremeCase{0, 0.00001L, 999999, 999999, false, false},
                     ExtremeCase{0, 0.00001L, 3, 999999, false, false},
                     ExtremeCase{999999, 0.00001L, 999999, -99999, false, false},
-                    ExtremeCase{0, 1, 25, 10000, false, false},
-                    ExtremeCase{0, 1, 999999, 60, false, false},
+                    ExtremeCase{0, 1, 25, 20000, false, false},
+                    ExtremeCase{0, 1, 999999, 70, false, false},
                     // One limit inside the range, the other beyond it.
                     ExtremeCase{0, 1, 3, -99999, false, true}, ExtremeCase{0, 1, 3, 20000, true, false},
                     // Far out, yet inside the range.
                     ExtremeCase{0, 1, 25, 5000, true, true}, ExtremeCase{0, 1, 999999, 30, true, true},
+                    // Noncentralities in the second half of the range.
+                    ExtremeCase{0, 1, 25, 10000, true, true}, ExtremeCase{0, 1, 999999, 60, true, true},
                     ExtremeCase{-99999, 999999, 999999, 999999, true, true}));
 
 }  // namespace
