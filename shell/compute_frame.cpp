@@ -94,3 +94,16 @@ void BusyCursor::release()
         desk().setBusyCursor(false);
     busy_ = false;
 }
+
+void ComputeReportSkeleton(TfrmTemplate& worksheet, OptionLinesOf optionLines)
+{
+    std::optional<WorksheetInputs> inputs = AcceptWorksheet(worksheet);
+    if (!inputs)
+        return;
+    BusyCursor busy;
+    TakeOptions(worksheet, *inputs);
+    TfrmTemplate::FocusInputBox(worksheet.txtInput1);
+    busy.release();
+    PresentReport(worksheet, ReportSkeleton(worksheet.profile(), SnapshotWorksheet(worksheet), *inputs,
+                                            optionLines(*inputs), ResultsHoldLines(worksheet)));
+}

@@ -25,6 +25,12 @@ bool ResultsHoldLines(const TfrmTemplate& worksheet);
 // appends `report` line by line.
 void PresentReport(TfrmTemplate& worksheet, const QStringList& report);
 
+using OptionLinesOf = QStringList (*)(const WorksheetInputs& inputs);
+// A whole Compute whose report ends after the case's z scores: validation,
+// save, busy cursor, options, focus on box 1, then the report skeleton with
+// the program's option lines.
+void ComputeReportSkeleton(TfrmTemplate& worksheet, OptionLinesOf optionLines);
+
 // The busy cursor for as long as it lives, or until release().
 class BusyCursor {
 public:

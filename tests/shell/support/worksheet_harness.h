@@ -50,15 +50,7 @@ inline ProgramProfile SampleProfile(bool limitsGroup = false)
 // handlers do before their sections.
 inline void SampleCompute(TfrmTemplate& worksheet)
 {
-    std::optional<WorksheetInputs> inputs = AcceptWorksheet(worksheet);
-    if (!inputs)
-        return;
-    BusyCursor busy;
-    TakeOptions(worksheet, *inputs);
-    TfrmTemplate::FocusInputBox(worksheet.txtInput1);
-    busy.release();
-    PresentReport(worksheet, ReportSkeleton(worksheet.profile(), SnapshotWorksheet(worksheet), *inputs,
-                                            {SampleOptionLine}, ResultsHoldLines(worksheet)));
+    ComputeReportSkeleton(worksheet, [](const WorksheetInputs&) { return QStringList{SampleOptionLine}; });
 }
 
 inline const QStringList GoodWorksheet{"100", "15", "50", "10", "0.6", "25", "70", "45"};
