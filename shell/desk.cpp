@@ -11,22 +11,30 @@ namespace {
 
 QString programName() { return QGuiApplication::applicationDisplayName(); }
 
+// Messages mark line breaks with carriage returns, each one a break of its
+// own, so "\r\r" leaves an empty line in the box.
+QString shown(const QString& text)
+{
+    QString lines = text;
+    return lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
 // The desk of a person at the screen: the toolkit's own boxes and dialogs.
 class ToolkitDesk final : public Desk {
 public:
     void warning(QWidget* parent, const QString& text) override
     {
-        QMessageBox::warning(parent, programName(), text, QMessageBox::Ok);
+        QMessageBox::warning(parent, programName(), shown(text), QMessageBox::Ok);
     }
 
     void error(QWidget* parent, const QString& text) override
     {
-        QMessageBox::critical(parent, programName(), text, QMessageBox::Ok);
+        QMessageBox::critical(parent, programName(), shown(text), QMessageBox::Ok);
     }
 
     bool question(QWidget* parent, const QString& text) override
     {
-        return QMessageBox::question(parent, programName(), text,
+        return QMessageBox::question(parent, programName(), shown(text),
                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
             == QMessageBox::Yes;
     }

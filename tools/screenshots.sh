@@ -9,6 +9,12 @@ if [ $# -ne 1 ]; then
     echo "usage: $0 <output folder>" >&2
     exit 2
 fi
+for tool in xdotool import xdpyinfo Xvfb; do
+    command -v "$tool" >/dev/null 2>&1 && continue
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        xdotool imagemagick x11-utils xvfb >/dev/null
+    break
+done
 out=$(realpath -m "$1")
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$here/build}

@@ -107,6 +107,14 @@ private slots:
         QCOMPARE(answered, answer);
     }
 
+    void carriageReturnsBreakLinesInTheBox()
+    {
+        SeenBox seen;
+        answerMessageBox(seen, QMessageBox::Ok);
+        desk().warning(nullptr, QStringLiteral("INPUT ERROR\r\rEnter numeric data only."));
+        QCOMPARE(seen.text, QStringLiteral("INPUT ERROR\n\nEnter numeric data only."));
+    }
+
     void saveDialogProposesTheNameAndConfirmsOverwriting()
     {
         QTemporaryDir folder;
