@@ -5,22 +5,11 @@
 #include <cmath>
 #include <string>
 
+#include "distrib/distrib_test_support.h"
 #include "distrib/distribution.h"
 
 namespace distrib {
 namespace {
-
-template <typename Call>
-std::string Argument_error_message(Call call)
-{
-    try {
-        call();
-    } catch (const EArgumentError& error) {
-        return error.what();
-    }
-    ADD_FAILURE() << "no EArgumentError raised";
-    return "<none>";
-}
 
 // Uniform on [0, width]; parameter 2 must be whole, parameter 3 is free.
 // Mean and variance exist only when the flag parameter 3 is above 0.
@@ -112,17 +101,14 @@ TEST(DistributionFramework, QuantileSearchWithAndWithoutMoments)
 TEST(DistributionFramework, RandomValueByInversion)
 {
     const Probe_distribution probe(10, 1, 0.5L);
-    Seed_1 = Start_seed_1;
-    Seed_2 = Start_seed_2;
+    Reset_seeds();
     const Extended value = probe.Random_value();
     EXPECT_NEAR(value, 10 * 0.521883101923036L, 1e-10L);
-    Seed_1 = Start_seed_1;
-    Seed_2 = Start_seed_2;
+    Reset_seeds();
     Uniform_random();
     EXPECT_NE(Seed_1, Start_seed_1);
     const std::int32_t after_one = Seed_1;
-    Seed_1 = Start_seed_1;
-    Seed_2 = Start_seed_2;
+    Reset_seeds();
     probe.Random_value();
     EXPECT_EQ(Seed_1, after_one);  // one uniform per variate
 }

@@ -6,28 +6,11 @@
 #include <string>
 
 #include "distrib/chi_square_distribution.h"
+#include "distrib/distrib_test_support.h"
 #include "distrib/gamma_distribution.h"
 
 namespace distrib {
 namespace {
-
-template <typename Call>
-std::string Argument_error_message(Call call)
-{
-    try {
-        call();
-    } catch (const EArgumentError& error) {
-        return error.what();
-    }
-    ADD_FAILURE() << "no EArgumentError raised";
-    return "<none>";
-}
-
-void Reset_seeds()
-{
-    Seed_1 = Start_seed_1;
-    Seed_2 = Start_seed_2;
-}
 
 struct Variate_case {
     Extended df;

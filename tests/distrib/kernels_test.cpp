@@ -6,25 +6,13 @@
 #include <string>
 
 #include "distrib/checked_arithmetic.h"
+#include "distrib/distrib_test_support.h"
 #include "distrib/kernels.h"
 
 namespace distrib {
 namespace {
 
 using Kind = EArithmeticError::Kind;
-
-// The composed message of an argument error raised by `call`.
-template <typename Call>
-std::string Argument_error_message(Call call)
-{
-    try {
-        call();
-    } catch (const EArgumentError& error) {
-        return error.what();
-    }
-    ADD_FAILURE() << "no EArgumentError raised";
-    return "<none>";
-}
 
 template <typename Call>
 void Expect_arithmetic_fault(Call call, Kind kind)
@@ -122,7 +110,7 @@ TEST(CheckArgument, RuleSelectedByNumber)
     for (const Case& c : cases) {
         if (c.breaks) {
             EXPECT_EQ(Argument_error_message([&] { Check_argument(c.number, c.value, c.limit); }),
-                      Argument_message_text(c.number) + Format_limit(c.limit))
+                      Checked_message(c.number, c.limit))
                 << c.number << " " << c.value;
         } else {
             EXPECT_TRUE(Check_argument(c.number, c.value, c.limit)) << c.number << " " << c.value;

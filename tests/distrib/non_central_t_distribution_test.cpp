@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <string>
 
+#include "distrib/distrib_test_support.h"
 #include "distrib/t_distribution.h"
 
 namespace distrib {
@@ -13,21 +13,6 @@ namespace {
 
 // Half a unit in the tenth decimal: the reference values carry ten.
 constexpr Extended Ten_digits = 5e-11L;
-
-std::string Message_of(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const EArgumentError& error) {
-        return error.what();
-    }
-    return "(nothing raised)";
-}
-
-std::string Checked_message(int number, Extended limit)
-{
-    return Argument_message_text(number) + Format_limit(limit);
-}
 
 enum class Operation { Cumulative, Density, Quantile };
 
@@ -174,39 +159,40 @@ TEST(NoncentralT, MissingMoments)
     EXPECT_FALSE(one.Has_variance());
     EXPECT_TRUE(two.Has_mean());
     EXPECT_FALSE(two.Has_variance());
-    EXPECT_EQ(Message_of([&] { two.Std_deviation(); }), Argument_message_text(1363));
+    EXPECT_EQ(Argument_error_message([&] { two.Std_deviation(); }), Argument_message_text(1363));
 }
 
 TEST(NoncentralT, ParametersOutOfRangeRaise)
 {
-    EXPECT_EQ(Message_of([] { tNon_central_t_distribution t(0, 1); }), Checked_message(1301, 0));
-    EXPECT_EQ(Message_of([] { tNon_central_t_distribution t(3e9L, 1); }), Checked_message(1303, Big_limit));
-    EXPECT_EQ(Message_of([] { tNon_central_t_distribution t(5, 3e9L); }), Checked_message(1307, Big_limit));
-    EXPECT_EQ(Message_of([] { tNon_central_t_distribution t(5, -3e9L); }),
+    EXPECT_EQ(Argument_error_message([] { tNon_central_t_distribution t(0, 1); }), Checked_message(1301, 0));
+    EXPECT_EQ(Argument_error_message([] { tNon_central_t_distribution t(3e9L, 1); }), Checked_message(1303, Big_limit));
+    EXPECT_EQ(Argument_error_message([] { tNon_central_t_distribution t(5, 3e9L); }), Checked_message(1307, Big_limit));
+    EXPECT_EQ(Argument_error_message([] { tNon_central_t_distribution t(5, -3e9L); }),
               Checked_message(1305, -Big_limit));
     tNon_central_t_distribution t(5, 1);
-    EXPECT_EQ(Message_of([&] { t.Set_parameters(-2, 1, 0); }), Checked_message(1301, 0));
-    EXPECT_EQ(Message_of([&] { t.Set_parameters(5, Big_limit, 0); }), Checked_message(1307, Big_limit));
+    EXPECT_EQ(Argument_error_message([&] { t.Set_parameters(-2, 1, 0); }), Checked_message(1301, 0));
+    EXPECT_EQ(Argument_error_message([&] { t.Set_parameters(5, Big_limit, 0); }), Checked_message(1307, Big_limit));
 }
 
 TEST(NoncentralT, NoncentralityBeyondTheSeriesRangeRaises)
 {
     // lambda = delta^2 / 2 must stay below 2^31 for the series index.
     const Extended limit = tNon_central_t_distribution::Noncentrality_limit;
-    EXPECT_EQ(Message_of([] { tNon_central_t_distribution t(5, 65536); }), Checked_message(1307, 65536));
-    EXPECT_EQ(Message_of([] { tNon_central_t_distribution t(5, -70000); }), Checked_message(1305, -65536));
+    EXPECT_EQ(Argument_error_message([] { tNon_central_t_distribution t(5, 65536); }), Checked_message(1307, 65536));
+    EXPECT_EQ(Argument_error_message([] { tNon_central_t_distribution t(5, -70000); }), Checked_message(1305, -65536));
     tNon_central_t_distribution t(5, 1);
-    EXPECT_EQ(Message_of([&] { t.Set_parameters(5, 1e6L, 0); }), Checked_message(1307, limit));
+    EXPECT_EQ(Argument_error_message([&] { t.Set_parameters(5, 1e6L, 0); }), Checked_message(1307, limit));
     EXPECT_NO_THROW(t.Set_parameters(5, 65535.99L, 0));
     EXPECT_NO_THROW(t.Set_parameters(5, -65535.99L, 0));
 }
 
-struct Far_case {
+// A point far out in a tail, with its reference value and tolerance.
+struct Tail_case {
     Extended df, delta, t;
     Extended expected, tolerance;
 };
 
-class NoncentralTFarOut : public testing::TestWithParam<Far_case> {};
+class NoncentralTFarOut : public testing::TestWithParam<Tail_case> {};
 
 // The series must end for large noncentralities and for t far in either
 // tail, where rounding in the running Poisson remainder could otherwise keep
@@ -215,7 +201,7 @@ class NoncentralTFarOut : public testing::TestWithParam<Far_case> {};
 // 1e-9 (their logarithms are differences of numbers near 4e10).
 TEST_P(NoncentralTFarOut, SeriesEnds)
 {
-    const Far_case c = GetParam();
+    const Tail_case c = GetParam();
     tNon_central_t_distribution t(c.df, c.delta);
     EXPECT_NEAR(t.Cumulative(c.t), c.expected, c.tolerance);
     const Extended density = t.Density(c.t);
@@ -225,30 +211,25 @@ TEST_P(NoncentralTFarOut, SeriesEnds)
 
 INSTANTIATE_TEST_SUITE_P(
     LargeNoncentralityAndFarTails, NoncentralTFarOut,
-    testing::Values(Far_case{24, 2, 1e9L, 1, 5e-11L},
-                    Far_case{1, 2, 2e9L, 0.99999999919872813893L, 5e-11L},
-                    Far_case{0.5L, 30, 1e4L, 0.95727678132575567011L, 1e-11L},
-                    Far_case{1.5L, 30, 1e5L, 0.99999544158654057073L, 1e-11L},
-                    Far_case{3, 40, 1e6L, 0.99999999999991138766L, 1e-11L},
-                    Far_case{1e6L, 1000, 1000, 0.49990951805759243189L, 1e-11L},
-                    Far_case{24, 60000, 60000, 0.46159733344484458075L, 1e-9L},
-                    Far_case{24, 65535.5L, 65535.5L, 0.46159733338316333761L, 2e-9L},
-                    Far_case{24, 60000, 1e9L, 1, 1e-9L},
-                    Far_case{24, -60000, -1e9L, 0, 1e-9L},
-                    Far_case{24, 60000, -10, 0, 1e-12L},
+    testing::Values(Tail_case{24, 2, 1e9L, 1, 5e-11L},
+                    Tail_case{1, 2, 2e9L, 0.99999999919872813893L, 5e-11L},
+                    Tail_case{0.5L, 30, 1e4L, 0.95727678132575567011L, 1e-11L},
+                    Tail_case{1.5L, 30, 1e5L, 0.99999544158654057073L, 1e-11L},
+                    Tail_case{3, 40, 1e6L, 0.99999999999991138766L, 1e-11L},
+                    Tail_case{1e6L, 1000, 1000, 0.49990951805759243189L, 1e-11L},
+                    Tail_case{24, 60000, 60000, 0.46159733344484458075L, 1e-9L},
+                    Tail_case{24, 65535.5L, 65535.5L, 0.46159733338316333761L, 2e-9L},
+                    Tail_case{24, 60000, 1e9L, 1, 1e-9L},
+                    Tail_case{24, -60000, -1e9L, 0, 1e-9L},
+                    Tail_case{24, 60000, -10, 0, 1e-12L},
                     // Few degrees of freedom, t near the end of the support:
                     // y = t^2 / (t^2 + df) rounds towards 1 and the
                     // probability sits in its lost digits.
-                    Far_case{0.5L, 30, 2e9L, 0.99990446793574193209L, 1e-10L},
-                    Far_case{0.01L, 40, 2.1e9L, 0.1824084168599004181L, 1e-10L},
-                    Far_case{0.01L, -1000, -2.1e9L, 0.844339592741318L, 1e-10L}));
+                    Tail_case{0.5L, 30, 2e9L, 0.99990446793574193209L, 1e-10L},
+                    Tail_case{0.01L, 40, 2.1e9L, 0.1824084168599004181L, 1e-10L},
+                    Tail_case{0.01L, -1000, -2.1e9L, 0.844339592741318L, 1e-10L}));
 
-struct Density_case {
-    Extended df, delta, t;
-    Extended expected, tolerance;
-};
-
-class NoncentralTDensityInTheUpperTail : public testing::TestWithParam<Density_case> {};
+class NoncentralTDensityInTheUpperTail : public testing::TestWithParam<Tail_case> {};
 
 // With many degrees of freedom the first forward terms of the density series
 // are tiny and then grow: the summation must not stop on the first small
@@ -256,17 +237,17 @@ class NoncentralTDensityInTheUpperTail : public testing::TestWithParam<Density_c
 // the series stops once what is left is below 5e-12.
 TEST_P(NoncentralTDensityInTheUpperTail, SumsPastTheGrowingTerms)
 {
-    const Density_case c = GetParam();
+    const Tail_case c = GetParam();
     tNon_central_t_distribution t(c.df, c.delta);
     EXPECT_NEAR(t.Density(c.t), c.expected, c.tolerance);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     ReferenceValues, NoncentralTDensityInTheUpperTail,
-    testing::Values(Density_case{100, 10, 19.85L, 4.20262218472074e-9L, 1e-11L},
-                    Density_case{1000, 10, 15.6L, 3.08008257397023e-7L, 1e-11L},
-                    Density_case{10000, 40, 45.1L, 2.81533219241203e-6L, 1e-11L},
-                    Density_case{24, 60000, 60000, 4.57471658987975e-5L, 1e-10L}));
+    testing::Values(Tail_case{100, 10, 19.85L, 4.20262218472074e-9L, 1e-11L},
+                    Tail_case{1000, 10, 15.6L, 3.08008257397023e-7L, 1e-11L},
+                    Tail_case{10000, 40, 45.1L, 2.81533219241203e-6L, 1e-11L},
+                    Tail_case{24, 60000, 60000, 4.57471658987975e-5L, 1e-10L}));
 
 TEST(NoncentralT, ManyDegreesOfFreedomConstruct)
 {
@@ -277,13 +258,11 @@ TEST(NoncentralT, ManyDegreesOfFreedomConstruct)
 
 TEST(NoncentralT, RandomValueInvertsOneUniform)
 {
-    Seed_1 = Start_seed_1;
-    Seed_2 = Start_seed_2;
+    Reset_seeds();
     const Extended u = Uniform_random();
     tNon_central_t_distribution t(10, 2);
     const Extended expected = t.Quantile(u);
-    Seed_1 = Start_seed_1;
-    Seed_2 = Start_seed_2;
+    Reset_seeds();
     EXPECT_EQ(t.Random_value(), expected);
 }
 

@@ -3,28 +3,11 @@
 
 #include <string>
 
+#include "distrib/distrib_test_support.h"
 #include "distrib/normal_distribution.h"
 
 namespace distrib {
 namespace {
-
-template <typename Call>
-std::string Argument_error_message(Call call)
-{
-    try {
-        call();
-    } catch (const EArgumentError& error) {
-        return error.what();
-    }
-    ADD_FAILURE() << "no EArgumentError raised";
-    return "<none>";
-}
-
-void Reset_seeds()
-{
-    Seed_1 = Start_seed_1;
-    Seed_2 = Start_seed_2;
-}
 
 TEST(NormalDistribution, StandardReferenceValues)
 {

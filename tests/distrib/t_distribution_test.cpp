@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <string>
 
+#include "distrib/distrib_test_support.h"
 #include "distrib/gamma_distribution.h"
 #include "distrib/normal_distribution.h"
 
@@ -14,27 +14,6 @@ namespace {
 
 // Half a unit in the tenth decimal: the reference values carry ten.
 constexpr Extended Ten_digits = 5e-11L;
-
-void Restart_random_source()
-{
-    Seed_1 = Start_seed_1;
-    Seed_2 = Start_seed_2;
-}
-
-std::string Message_of(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const EArgumentError& error) {
-        return error.what();
-    }
-    return "(nothing raised)";
-}
-
-std::string Checked_message(int number, Extended limit)
-{
-    return Argument_message_text(number) + Format_limit(limit);
-}
 
 struct Probability_case {
     Extended df;
@@ -127,20 +106,20 @@ TEST(TDistribution, MissingMomentsRaise)
     EXPECT_FALSE(cauchy.Has_mean());
     EXPECT_TRUE(two.Has_mean());
     EXPECT_FALSE(two.Has_variance());
-    EXPECT_EQ(Message_of([&] { cauchy.Mean(); }), Argument_message_text(1362));
-    EXPECT_EQ(Message_of([&] { two.Variance(); }), Argument_message_text(1363));
-    EXPECT_EQ(Message_of([&] { two.Std_deviation(); }), Argument_message_text(1363));
+    EXPECT_EQ(Argument_error_message([&] { cauchy.Mean(); }), Argument_message_text(1362));
+    EXPECT_EQ(Argument_error_message([&] { two.Variance(); }), Argument_message_text(1363));
+    EXPECT_EQ(Argument_error_message([&] { two.Std_deviation(); }), Argument_message_text(1363));
     EXPECT_EQ(two.Mean(), 0);
 }
 
 TEST(TDistribution, DegreesOfFreedomOutOfRangeRaise)
 {
-    EXPECT_EQ(Message_of([] { tT_distribution t(0); }), Checked_message(1301, 0));
-    EXPECT_EQ(Message_of([] { tT_distribution t(-1); }), Checked_message(1301, 0));
-    EXPECT_EQ(Message_of([] { tT_distribution t(3e9L); }), Checked_message(1303, Big_limit));
+    EXPECT_EQ(Argument_error_message([] { tT_distribution t(0); }), Checked_message(1301, 0));
+    EXPECT_EQ(Argument_error_message([] { tT_distribution t(-1); }), Checked_message(1301, 0));
+    EXPECT_EQ(Argument_error_message([] { tT_distribution t(3e9L); }), Checked_message(1303, Big_limit));
     tT_distribution t(5);
-    EXPECT_EQ(Message_of([&] { t.Set_parameters(0, 0, 0); }), Checked_message(1301, 0));
-    EXPECT_EQ(Message_of([&] { t.Set_parameters(Big_limit, 0, 0); }), Checked_message(1303, Big_limit));
+    EXPECT_EQ(Argument_error_message([&] { t.Set_parameters(0, 0, 0); }), Checked_message(1301, 0));
+    EXPECT_EQ(Argument_error_message([&] { t.Set_parameters(Big_limit, 0, 0); }), Checked_message(1303, Big_limit));
 }
 
 TEST(TDistribution, SetParametersReplacesTheDegreesOfFreedom)
@@ -181,8 +160,7 @@ TEST(TDistribution, ManyDegreesOfFreedomConstructAndDraw)
     // powers taken apart would overflow.
     for (Extended df : {6000.0L, 1e6L, 2e9L}) {
         tT_distribution t(df);
-        Seed_1 = Start_seed_1;
-        Seed_2 = Start_seed_2;
+        Reset_seeds();
         const Extended x = t.Random_value();
         EXPECT_TRUE(std::isfinite(x));
         EXPECT_LT(std::fabs(x), 10);
@@ -199,7 +177,7 @@ class TVariatesFromStartSeeds : public testing::TestWithParam<Variate_case> {};
 TEST_P(TVariatesFromStartSeeds, MatchReferenceStream)
 {
     const Variate_case c = GetParam();
-    Restart_random_source();
+    Reset_seeds();
     tT_distribution t(c.df);
     const Extended first = t.Random_value();
     const Extended second = t.Random_value();
@@ -218,14 +196,14 @@ INSTANTIATE_TEST_SUITE_P(ReferenceValues, TVariatesFromStartSeeds,
 TEST(TDistribution, PolarPairUsesTwoUniformsPerCandidate)
 {
     // The first candidate from the start seeds lies in the unit disc.
-    Restart_random_source();
+    Reset_seeds();
     const Extended u = 2 * Uniform_random() - 1;
     const Extended v = 2 * Uniform_random() - 1;
     ASSERT_LE(u * u + v * v, 1);
     const std::int32_t seed_1_after = Seed_1;
     const std::int32_t seed_2_after = Seed_2;
 
-    Restart_random_source();
+    Reset_seeds();
     tT_distribution cauchy(1);
     EXPECT_EQ(cauchy.Random_value(), v / u);
     EXPECT_EQ(Seed_1, seed_1_after);
@@ -235,7 +213,7 @@ TEST(TDistribution, PolarPairUsesTwoUniformsPerCandidate)
 TEST(TDistribution, FewerThanOneDegreeDrawsNormalThenGamma)
 {
     for (Extended df : {0.3L, 0.75L}) {
-        Restart_random_source();
+        Reset_seeds();
         tNormal_distribution normal(0, 1);
         tGamma_distribution gamma(df / 2, 1);
         const Extended z = normal.Random_value();
@@ -244,7 +222,7 @@ TEST(TDistribution, FewerThanOneDegreeDrawsNormalThenGamma)
         const std::int32_t seed_1_after = Seed_1;
         const std::int32_t seed_2_after = Seed_2;
 
-        Restart_random_source();
+        Reset_seeds();
         tT_distribution t(df);
         EXPECT_EQ(t.Random_value(), expected) << "df = " << static_cast<double>(df);
         EXPECT_EQ(Seed_1, seed_1_after);
@@ -254,13 +232,13 @@ TEST(TDistribution, FewerThanOneDegreeDrawsNormalThenGamma)
 
 TEST(TDistribution, FewerThanOneDegreeAfterSetParametersUsesTheNewShape)
 {
-    Restart_random_source();
+    Reset_seeds();
     tNormal_distribution normal(0, 1);
     tGamma_distribution gamma(0.25L, 1);
     const Extended z = normal.Random_value();
     const Extended g = gamma.Random_value();
 
-    Restart_random_source();
+    Reset_seeds();
     tT_distribution t(4);
     t.Set_parameters(0.5L, 0, 0);
     EXPECT_EQ(t.Random_value(), z * std::sqrt(0.25L) / std::sqrt(g));

@@ -3,16 +3,11 @@
 
 #include <cstdint>
 
+#include "distrib/distrib_test_support.h"
 #include "distrib/kernels.h"
 
 namespace distrib {
 namespace {
-
-void Reset_seeds()
-{
-    Seed_1 = 897183450;
-    Seed_2 = 1841323562;
-}
 
 TEST(UniformRandom, StartUpSeeds)
 {

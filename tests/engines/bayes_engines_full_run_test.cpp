@@ -7,11 +7,10 @@
 
 #include "engines/bayes_difference_run.h"
 #include "tests/engines/bayes_difference_transcription.h"
+#include "tests/engines/bayes_result_checks.h"
 
 namespace engines {
 namespace {
-
-using transcription::BitIdentical;
 
 BayesDifferenceInputs BenchmarkWorksheet(DifferenceStatistic statistic, int upperIndexOffset)
 {
@@ -22,25 +21,6 @@ BayesDifferenceResult RunEngine(const BayesDifferenceInputs& in)
 {
     return BayesDifferenceEngine(in.n, in.meanX, in.sdX, in.meanY, in.sdY, in.r, in.caseX,
                                  in.caseY, in.statistic, in.upperIndexOffset);
-}
-
-#define EXPECT_BIT_IDENTICAL(field, actual, expected) \
-    EXPECT_TRUE(BitIdentical((actual).field, (expected).field)) << #field
-
-void ExpectBitIdentical(const BayesDifferenceResult& actual, const BayesDifferenceResult& expected)
-{
-    EXPECT_BIT_IDENTICAL(pOneTailed, actual, expected);
-    EXPECT_BIT_IDENTICAL(pTwoTailed, actual, expected);
-    EXPECT_BIT_IDENTICAL(percentMoreExtreme, actual, expected);
-    EXPECT_BIT_IDENTICAL(percentLower, actual, expected);
-    EXPECT_BIT_IDENTICAL(percentUpper, actual, expected);
-    EXPECT_BIT_IDENTICAL(percentOneSidedLower, actual, expected);
-    EXPECT_BIT_IDENTICAL(percentOneSidedUpper, actual, expected);
-    EXPECT_BIT_IDENTICAL(zdcc, actual, expected);
-    EXPECT_BIT_IDENTICAL(zdccLower, actual, expected);
-    EXPECT_BIT_IDENTICAL(zdccUpper, actual, expected);
-    EXPECT_BIT_IDENTICAL(zdccOneSidedLower, actual, expected);
-    EXPECT_BIT_IDENTICAL(zdccOneSidedUpper, actual, expected);
 }
 
 // The transcribed run and the engine's run of the benchmark worksheet cost

@@ -11,11 +11,11 @@
 #include "distrib/normal_distribution.h"
 #include "engines/bayes_difference_run.h"
 #include "tests/engines/bayes_difference_transcription.h"
+#include "tests/engines/bayes_result_checks.h"
 
 namespace engines {
 namespace {
 
-using transcription::BitIdentical;
 using transcription::TranscribeRun;
 
 // Three blocks of the engine's pipeline, the last one partial.
@@ -39,34 +39,6 @@ BayesDifferenceResult RunEngine(const BayesDifferenceInputs& in, int count = Red
     options.sampleCount = count;
     options.withHelperThread = withHelperThread;
     return RunBayesDifference(in, options);
-}
-
-struct Field {
-    const char* name;
-    long double BayesDifferenceResult::*member;
-};
-
-constexpr Field Fields[] = {
-    {"pOneTailed", &BayesDifferenceResult::pOneTailed},
-    {"pTwoTailed", &BayesDifferenceResult::pTwoTailed},
-    {"percentMoreExtreme", &BayesDifferenceResult::percentMoreExtreme},
-    {"percentLower", &BayesDifferenceResult::percentLower},
-    {"percentUpper", &BayesDifferenceResult::percentUpper},
-    {"percentOneSidedLower", &BayesDifferenceResult::percentOneSidedLower},
-    {"percentOneSidedUpper", &BayesDifferenceResult::percentOneSidedUpper},
-    {"zdcc", &BayesDifferenceResult::zdcc},
-    {"zdccLower", &BayesDifferenceResult::zdccLower},
-    {"zdccUpper", &BayesDifferenceResult::zdccUpper},
-    {"zdccOneSidedLower", &BayesDifferenceResult::zdccOneSidedLower},
-    {"zdccOneSidedUpper", &BayesDifferenceResult::zdccOneSidedUpper},
-};
-
-void ExpectBitIdentical(const BayesDifferenceResult& actual, const BayesDifferenceResult& expected)
-{
-    for (const Field& field : Fields)
-        EXPECT_TRUE(BitIdentical(actual.*field.member, expected.*field.member))
-            << field.name << ": " << static_cast<double>(actual.*field.member) << " vs "
-            << static_cast<double>(expected.*field.member);
 }
 
 struct NamedWorksheet {
@@ -198,7 +170,7 @@ TEST(BayesDifference, SmallestSampleDrawsFromThreeAndTwoDegreesOfFreedom)
 {
     const BayesDifferenceInputs in = Worksheet(3, 10, 2, 12, 3, 0.3L, 4, 11);
     const BayesDifferenceResult result = RunEngine(in);
-    for (const Field& field : Fields) EXPECT_TRUE(std::isfinite(result.*field.member)) << field.name;
+    for (const ResultField& field : ResultFields) EXPECT_TRUE(std::isfinite(result.*field.member)) << field.name;
     // With three controls the credible interval is far wider than with 25.
     const BayesDifferenceResult larger = RunEngine(Worksheet(25, 10, 2, 12, 3, 0.3L, 4, 11));
     EXPECT_GT(result.zdccUpper - result.zdccLower, 2 * (larger.zdccUpper - larger.zdccLower));
@@ -268,7 +240,7 @@ TEST(BayesDifference, ResultsDoNotDependOnUnitsOfEitherTask)
                 sd *= factor;
                 score *= factor;
                 const BayesDifferenceResult result = RunEngine(scaled);
-                for (const Field& field : Fields) {
+                for (const ResultField& field : ResultFields) {
                     const long double expected = reference.*field.member;
                     EXPECT_NEAR(result.*field.member, expected, 1e-9L * std::fabs(expected))
                         << field.name << " n " << base.n << " factor " << static_cast<double>(factor)

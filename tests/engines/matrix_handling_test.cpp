@@ -56,6 +56,13 @@ bool OutsideBlockIs(const SmallMatrix& m, int n, long double mark)
     return true;
 }
 
+// The 2 x 2 block holds exactly `expected`.
+void ExpectBlock(const SmallMatrix& m, const Entries2& expected)
+{
+    for (int i = 1; i <= 2; ++i)
+        for (int j = 1; j <= 2; ++j) EXPECT_EQ(m(i, j), expected[i - 1][j - 1]) << i << "," << j;
+}
+
 TEST(ZeroMatrix, ClearsAllEntries)
 {
     SmallMatrix m = Marked(7);
@@ -69,10 +76,7 @@ TEST(MultiplyMatrix, ProductOnBlockLeavesTheRest)
     const SmallMatrix b = Block2({{5, 6}, {7, 8}});
     SmallMatrix c = Marked(-1);
     MultiplyMatrix(a, b, 2, c);
-    EXPECT_EQ(c(1, 1), 19);
-    EXPECT_EQ(c(1, 2), 22);
-    EXPECT_EQ(c(2, 1), 43);
-    EXPECT_EQ(c(2, 2), 50);
+    ExpectBlock(c, {{19, 22}, {43, 50}});
     EXPECT_TRUE(OutsideBlockIs(c, 2, -1));
 }
 
@@ -128,10 +132,7 @@ TEST(TransposeMatrix, SeparateAndInPlace)
     const SmallMatrix a = Block2({{1, 2}, {3, 4}});
     SmallMatrix t = Marked(-1);
     TransposeMatrix(a, 2, t);
-    EXPECT_EQ(t(1, 1), 1);
-    EXPECT_EQ(t(1, 2), 3);
-    EXPECT_EQ(t(2, 1), 2);
-    EXPECT_EQ(t(2, 2), 4);
+    ExpectBlock(t, {{1, 3}, {2, 4}});
     EXPECT_TRUE(OutsideBlockIs(t, 2, -1));
 
     SmallMatrix inPlace = a;
@@ -198,8 +199,7 @@ TEST(InvertMatrix, TinyCornerTakesTheRowBelowAsPivot)
     g = -w[0][1];
     for (int c = 0; c < 2; ++c) w[0][c] += g * w[1][c], e[0][c] += g * e[1][c];
 
-    for (int i = 1; i <= 2; ++i)
-        for (int j = 1; j <= 2; ++j) EXPECT_EQ(r(i, j), e[i - 1][j - 1]) << i << "," << j;
+    ExpectBlock(r, e);
 }
 
 TEST(InvertMatrix, ZeroColumnStopsWithPartlyReducedResult)
@@ -208,18 +208,12 @@ TEST(InvertMatrix, ZeroColumnStopsWithPartlyReducedResult)
     SmallMatrix r = Marked(5);
     InvertMatrix(Block2({{2, 4}, {1, 2}}), 2, r);
     // After column 1: row 1 scaled by 1/2, then row 2 minus row 1.
-    EXPECT_EQ(r(1, 1), 0.5L);
-    EXPECT_EQ(r(1, 2), 0);
-    EXPECT_EQ(r(2, 1), -0.5L);
-    EXPECT_EQ(r(2, 2), 1);
+    ExpectBlock(r, {{0.5L, 0}, {-0.5L, 1}});
     EXPECT_TRUE(OutsideBlockIs(r, 2, 0));
 
     SmallMatrix first = Marked(5);
     InvertMatrix(Block2({{0, 1}, {0, 3}}), 2, first);
-    EXPECT_EQ(first(1, 1), 1);
-    EXPECT_EQ(first(1, 2), 0);
-    EXPECT_EQ(first(2, 1), 0);
-    EXPECT_EQ(first(2, 2), 1);
+    ExpectBlock(first, {{1, 0}, {0, 1}});
     EXPECT_TRUE(OutsideBlockIs(first, 2, 0));
 }
 
@@ -264,10 +258,7 @@ TEST(Cholesky2x2, FactorReproducesMatrixAndWritesOnlyTheBlock)
     const SmallMatrix a = Block2({{4, 2}, {2, 10}});
     SmallMatrix l = Marked(-1);
     Cholesky2x2(a, l);
-    EXPECT_EQ(l(1, 1), 2);
-    EXPECT_EQ(l(1, 2), 0);
-    EXPECT_EQ(l(2, 1), 1);
-    EXPECT_EQ(l(2, 2), 3);
+    ExpectBlock(l, {{2, 0}, {1, 3}});
     EXPECT_TRUE(OutsideBlockIs(l, 2, -1));
 
     // Only A(1,1), A(2,1) and A(2,2) are read.

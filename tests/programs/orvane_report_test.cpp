@@ -13,32 +13,28 @@ ProgramUnderTest Orvane()
             2,
             3,
             106,
-            {" INPUTS:",
-             " Option selected: Apply Bayesian criteria for dissociations",
-             " Option selected: Use a TWO-tailed test when testing for a difference between standardized scores",
-             "",
-             " Mean of the control or normative sample on Task X= 100",
-             " Standard deviation for the normative sample on Task X= 15",
-             " Mean of the control or normative sample on Task Y= 50",
-             " Standard deviation for the normative sample on Task Y= 10",
-             " Correlation between Tasks X and Y in normative sample= 0.6",
-             " Sample size of the normative sample= 25",
-             "",
-             " Case's test score on Task X= 70",
-             " Case's test score on Task Y= 45",
-             "",
-             "",
-             " OUTPUTS:",
-             " Case's score on Task X expressed as z score =   -2.000",
-             " Case's score on Task Y expressed as z score =   -0.500"},
+            4300,
+            {"Mean of the control or normative sample on Task X:",
+             "Standard deviation for the normative sample on Task X:",
+             "Mean of the control or normative sample on Task Y:",
+             "Standard deviation for the normative sample on Task Y:",
+             "Correlation between Tasks X and Y in normative sample:", "Sample size of the normative sample:",
+             "Case's test score on Task X:", "Case's test score on Task Y:"},
+            {" Option selected: Apply Bayesian criteria for dissociations",
+             " Option selected: Use a TWO-tailed test when testing for a difference between standardized scores"},
             {" Option selected: Apply combined Bayesian / frequentist criteria for dissociations",
-             " Option selected: Use a ONE-tailed test when testing for a difference between standardized scores"}};
+             " Option selected: Use a ONE-tailed test when testing for a difference between standardized scores"},
+            {" Case's score on Task X expressed as z score =   -2.000",
+             " Case's score on Task Y expressed as z score =   -0.500"}};
 }
 
 }  // namespace
 
-class OrvaneReportTest : public QObject {
+class OrvaneReportTest : public ProgramReportTest {
     Q_OBJECT
+
+public:
+    OrvaneReportTest() : ProgramReportTest(Orvane) {}
 
 private slots:
     void profileTexts()
@@ -50,24 +46,7 @@ private slots:
         QCOMPARE(*profile.tailsGroupCaption,
                  QStringLiteral("When testing for a difference between the case's standardized scores on Tasks X and Y use a... "));
         QVERIFY(!profile.hasLimitsGroup);
-        CheckDescription(Orvane(), 4300);
-        CheckReferences(Orvane());
     }
-    void captions()
-    {
-        CheckProfileCaptions(Orvane(), {"Mean of the control or normative sample on Task X:",
-                                        "Standard deviation for the normative sample on Task X:",
-                                        "Mean of the control or normative sample on Task Y:",
-                                        "Standard deviation for the normative sample on Task Y:",
-                                        "Correlation between Tasks X and Y in normative sample:",
-                                        "Sample size of the normative sample:", "Case's test score on Task X:",
-                                        "Case's test score on Task Y:"});
-    }
-    void firstReport() { CheckFirstReport(Orvane()); }
-    void secondReport() { CheckSecondReport(Orvane()); }
-    void rawTextsAndLocale() { CheckRawTextsAndLocale(Orvane()); }
-    void otherOptions() { CheckOtherOptions(Orvane()); }
-    void worksheetFits() { CheckWorksheetFits(Orvane()); }
 };
 
 QTEST_MAIN(OrvaneReportTest)

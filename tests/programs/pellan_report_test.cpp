@@ -13,30 +13,27 @@ ProgramUnderTest Pellan()
             2,
             2,
             96,
-            {" INPUTS:",
-             " Option selected: Analysis is to be performed on the patient's STANDARDIZED difference",
-             "",
-             " Mean of the control or normative sample on Test X= 100",
-             " Standard deviation for the normative sample on Test X= 15",
-             " Mean of the control or normative sample on Test Y= 50",
-             " Standard deviation for the normative sample on Test Y= 10",
-             " Correlation between Tests X and Y in normative sample= 0.6",
-             " Sample size of the normative sample= 25",
-             "",
-             " Case's test score on Test X= 70",
-             " Case's test score on Test Y= 45",
-             "",
-             "",
-             " OUTPUTS:",
-             " Individual's score on Test X expressed as a z score =   -2.000",
-             " Individual's score on Test Y expressed as a z score =   -0.500"},
-            {" Option selected: Analysis is to be performed on the patient's UNSTANDARDIZED difference"}};
+            1850,
+            {"Mean of the control or normative sample on Test X:",
+             "Standard deviation for the normative sample on Test X:",
+             "Mean of the control or normative sample on Test Y:",
+             "Standard deviation for the normative sample on Test Y:",
+             "Correlation between Tests X and Y in normative sample:", "Sample size of the normative sample:",
+             "Case's test score on Test X:", "Case's test score on Test Y:"},
+            {" Option selected: Analysis is to be performed on the patient's STANDARDIZED difference"},
+            // The choice of limits is not echoed.
+            {" Option selected: Analysis is to be performed on the patient's UNSTANDARDIZED difference"},
+            {" Individual's score on Test X expressed as a z score =   -2.000",
+             " Individual's score on Test Y expressed as a z score =   -0.500"}};
 }
 
 }  // namespace
 
-class PellanReportTest : public QObject {
+class PellanReportTest : public ProgramReportTest {
     Q_OBJECT
+
+public:
+    PellanReportTest() : ProgramReportTest(Pellan) {}
 
 private slots:
     void profileTexts()
@@ -50,25 +47,7 @@ private slots:
                                                                  "Bayesian UNSTANDARDIZED difference test"}));
         QVERIFY(!profile.tailsGroupCaption);
         QVERIFY(profile.hasLimitsGroup);
-        CheckDescription(Pellan(), 1850);
-        CheckReferences(Pellan());
     }
-    void captions()
-    {
-        CheckProfileCaptions(Pellan(), {"Mean of the control or normative sample on Test X:",
-                                        "Standard deviation for the normative sample on Test X:",
-                                        "Mean of the control or normative sample on Test Y:",
-                                        "Standard deviation for the normative sample on Test Y:",
-                                        "Correlation between Tests X and Y in normative sample:",
-                                        "Sample size of the normative sample:", "Case's test score on Test X:",
-                                        "Case's test score on Test Y:"});
-    }
-    void firstReport() { CheckFirstReport(Pellan()); }
-    void secondReport() { CheckSecondReport(Pellan()); }
-    void rawTextsAndLocale() { CheckRawTextsAndLocale(Pellan()); }
-    // The choice of limits is not echoed.
-    void otherOptions() { CheckOtherOptions(Pellan()); }
-    void worksheetFits() { CheckWorksheetFits(Pellan()); }
 };
 
 QTEST_MAIN(PellanReportTest)

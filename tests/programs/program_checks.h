@@ -9,7 +9,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QButtonGroup>
+#include <QObject>
 
+#include <array>
+
+#include "support/captions_fit.h"
 #include "support/german_numbers.h"
 #include "support/worksheet_harness.h"
 
@@ -20,14 +24,31 @@ struct ProgramUnderTest {
     int secondReferenceLines;
     int emptyLinesAfterSources;
     int ruleLength;
-    // The report of the reference worksheet with the notes below, without
-    // the sources block, which Report() puts in.
-    QStringList inputsAndOutputs;
+    int roughDescriptionLength;
+    // The captions of the eight input boxes.
+    std::array<QString, InputCount> captions;
+    // The option lines with the first choice of every group.
+    QStringList optionLines;
     // The option lines with the second choice of every group.
     QStringList otherOptionLines;
+    // The two z-score lines of the reference worksheet.
+    QStringList zScoreLines;
 };
 
 inline const QStringList ReferenceSheet{"100", "15", "50", "10", "0.6", "25", "70", "45"};
+
+// The report of the reference worksheet below the notes: options, the
+// inputs echoed under their captions, and the head of OUTPUTS.
+inline QStringList InputsAndOutputs(const ProgramUnderTest& program)
+{
+    const auto echo = [&](int box) { return " " + program.captions[box].chopped(1) + "= " + ReferenceSheet[box]; };
+    QStringList lines{" INPUTS:"};
+    lines << program.optionLines << "";
+    for (int box = 0; box < 6; ++box)
+        lines << echo(box);
+    lines << "" << echo(6) << echo(7) << "" << "" << " OUTPUTS:";
+    return lines << program.zScoreLines;
+}
 inline const QString ReferenceNotes = QStringLiteral("Patient AB, 54 years\n\ntested in May");
 inline const QStringList ReferenceNotesBlock{" User's Notes: Patient AB, 54 years", QString(15, u' '),
                                              QString(15, u' ') + "tested in May", " "};
@@ -64,9 +85,10 @@ inline void CheckReferences(const ProgramUnderTest& program)
     QCOMPARE(program.profile.report.ruleLength, program.ruleLength);
 }
 
-inline void CheckDescription(const ProgramUnderTest& program, int roughLength)
+inline void CheckDescription(const ProgramUnderTest& program)
 {
     const QString& description = program.profile.description;
+    const int roughLength = program.roughDescriptionLength;
     QVERIFY(!description.contains(u'\n') && !description.contains(u'\r'));
     QVERIFY(description.endsWith(QStringLiteral("built on " __DATE__ ".")));
     QVERIFY(description.contains(QStringLiteral("Clear Data")));
@@ -81,7 +103,7 @@ inline void CheckFirstReport(const ProgramUnderTest& program)
     h.sheet->memoComments->setPlainText(ReferenceNotes);
     h.sheet->cmdCompute->click();
     QVERIFY(h.desk.warnings.isEmpty() && h.desk.errors.isEmpty());
-    QCOMPARE(ViewerLines(*h.results), Heading(program) + ReferenceNotesBlock + program.inputsAndOutputs);
+    QCOMPARE(ViewerLines(*h.results), Heading(program) + ReferenceNotesBlock + InputsAndOutputs(program));
     QCOMPARE(h.results->windowTitle(), "Results viewer: " + program.profile.title);
     QCOMPARE(h.readSaved(), QByteArray("100 15 50 10 0.6 25 70 45 "));
 }
@@ -94,7 +116,7 @@ inline void CheckSecondReport(const ProgramUnderTest& program)
     h.start();
     h.fill(ReferenceSheet);
     h.sheet->cmdCompute->click();
-    const QStringList first = Heading(program) + program.inputsAndOutputs;
+    const QStringList first = Heading(program) + InputsAndOutputs(program);
     QCOMPARE(ViewerLines(*h.results), first);
     h.results->findChild<QPushButton*>("cmdReturn")->click();
     QCOMPARE(h.focused(), h.sheet->txtInput7);
@@ -158,18 +180,12 @@ inline void CheckWorksheetFits(const ProgramUnderTest& program)
                              qPrintable(child->objectName() + " / " + other->objectName()));
         }
     }
-    for (QLabel* label : h.sheet->inputLabels())
-        QVERIFY(label->width() >= label->sizeHint().width());
-    for (QGroupBox* group : h.sheet->findChildren<QGroupBox*>()) {
-        QVERIFY(group->width() >= group->minimumSizeHint().width());
-        QVERIFY(group->height() >= group->minimumSizeHint().height());
-    }
-    for (QPushButton* button : {h.sheet->cmdCompute, h.sheet->btnclearData, h.sheet->ExitBtn})
-        QVERIFY(button->width() >= button->fontMetrics().horizontalAdvance(button->text()));
+    CheckCaptionsFit(*h.sheet);
 }
 
-inline void CheckProfileCaptions(const ProgramUnderTest& program, const std::array<QString, InputCount>& labels)
+inline void CheckProfileCaptions(const ProgramUnderTest& program)
 {
+    const std::array<QString, InputCount>& labels = program.captions;
     WorksheetHarness h(program.profile, program.compute);
     h.create();
     QCOMPARE(h.sheet->windowTitle(), program.profile.title);
@@ -181,3 +197,25 @@ inline void CheckProfileCaptions(const ProgramUnderTest& program, const std::arr
     QCOMPARE(h.sheet->RadioButton2->text(), program.profile.methodCaptions[1]);
     QVERIFY(h.sheet->RadioButton1->isChecked());
 }
+
+// The checks every program's test runs; each program's test adds its own
+// profile texts.
+class ProgramReportTest : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ProgramReportTest(ProgramUnderTest (*program)()) : program_(program) {}
+
+private slots:
+    void description() { CheckDescription(program_()); }
+    void references() { CheckReferences(program_()); }
+    void captions() { CheckProfileCaptions(program_()); }
+    void firstReport() { CheckFirstReport(program_()); }
+    void secondReport() { CheckSecondReport(program_()); }
+    void rawTextsAndLocale() { CheckRawTextsAndLocale(program_()); }
+    void otherOptions() { CheckOtherOptions(program_()); }
+    void worksheetFits() { CheckWorksheetFits(program_()); }
+
+private:
+    ProgramUnderTest (*program_)();
+};

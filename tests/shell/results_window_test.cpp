@@ -18,10 +18,9 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <QWindow>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include "shell/template_results.h"
+#include "support/file_size_limit.h"
 #include "support/pdf_reading.h"
 #include "support/recording_desk.h"
 
@@ -64,29 +63,6 @@ void writeFile(const QString& name, const QByteArray& bytes)
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
-
-// Lifts a limit on the size of files this process may write for as long as
-// it lives, so that a write fails part-way as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    sighandler_t previousHandler_;
-};
 
 }  // namespace
 

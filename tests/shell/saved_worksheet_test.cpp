@@ -4,38 +4,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <csignal>
-#include <sys/resource.h>
 
 #include "shell/saved_worksheet.h"
+#include "support/file_size_limit.h"
 #include "support/worksheet_harness.h"
 
 namespace {
 
 const QByteArray GoodBytes = "100 15 50 10 0.6 25 70 45 ";
-
-// Limits the size of every file this process writes, for as long as it
-// lives, so that a write fails part way as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
 
 }  // namespace
 
