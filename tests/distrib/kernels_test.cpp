@@ -2,7 +2,11 @@
 // beta functions, argument checks and the arithmetic-fault convention.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "distrib/checked_arithmetic.h"
@@ -64,14 +68,49 @@ TEST(FormatLimit, PatternWithAtMostTwelveDecimals)
     for (const Case& c : cases) EXPECT_EQ(Format_limit(c.v), c.text);
 }
 
+// Puts the C library under German conventions (comma as decimal point) for
+// its lifetime; where no German locale is installed, one is compiled into a
+// temporary folder.
+class German_locale {
+public:
+    German_locale()
+    {
+        const char* previous = std::setlocale(LC_ALL, nullptr);
+        saved_ = previous ? previous : "C";
+        active_ = std::setlocale(LC_ALL, "de_DE.UTF-8") || Compile_and_use();
+    }
+    ~German_locale()
+    {
+        std::setlocale(LC_ALL, saved_.c_str());
+        if (!folder_.empty()) std::filesystem::remove_all(folder_);
+    }
+    bool active() const { return active_; }
+
+private:
+    bool Compile_and_use()
+    {
+        char folder[] = "/tmp/locale-XXXXXX";
+        if (!mkdtemp(folder)) return false;
+        folder_ = folder;
+        const std::string compile = "localedef -i de_DE -f UTF-8 " + folder_ + "/de_DE.UTF-8 2>/dev/null";
+        if (std::system(compile.c_str()) != 0) return false;
+        setenv("LOCPATH", folder, 1);
+        return std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    }
+
+    std::string saved_;
+    std::string folder_;
+    bool active_ = false;
+};
+
 TEST(FormatLimit, IgnoresTheLocale)
 {
-    const char* previous = std::setlocale(LC_ALL, nullptr);
-    const std::string saved = previous ? previous : "C";
-    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "German locale not installed";
-    const std::string text = Format_limit(0.5L);
-    std::setlocale(LC_ALL, saved.c_str());
-    EXPECT_EQ(text, "0.5");
+    const German_locale german;
+    if (!german.active()) GTEST_SKIP() << "no German locale could be made";
+    char comma[8];
+    std::snprintf(comma, sizeof comma, "%.1f", 0.5);
+    ASSERT_STREQ(comma, "0,5");
+    EXPECT_EQ(Format_limit(0.5L), "0.5");
 }
 
 TEST(ArgumentMessages, EveryRuleNumberHasAText)
