@@ -114,6 +114,53 @@ void InvertMatrix(SquareMatrix<Capacity> a, int n, SquareMatrix<Capacity>& r)
     }
 }
 
+// The 2 x 2 product C = A B formed entry by entry exactly as MultiplyMatrix
+// forms it (each sum starts from zero and adds its two terms in order), on
+// entries the compiler can keep in registers instead of copied matrices.
+inline SquareMatrix<2> MultiplyMatrix2x2(const SquareMatrix<2>& a, const SquareMatrix<2>& b)
+{
+    SquareMatrix<2> c;
+    for (int i = 1; i <= 2; ++i)
+        for (int j = 1; j <= 2; ++j) {
+            long double sum = 0;
+            sum += a(i, 1) * b(1, j);
+            sum += a(i, 2) * b(2, j);
+            c(i, j) = sum;
+        }
+    return c;
+}
+
+// InvertMatrix(a, 2, r) with the elimination written out for the usual case
+// of two diagonal pivots of at least PivotThreshold: the same operations in
+// the same order, without the swaps of a row with itself, the loops and the
+// copies. Any other matrix goes through InvertMatrix itself.
+inline void InvertMatrix2x2(const SquareMatrix<2>& a, SquareMatrix<2>& r)
+{
+    const long double w11 = a(1, 1);
+    if (!(std::fabs(w11) >= PivotThreshold)) return InvertMatrix(a, 2, r);
+    // Column 1: scale row 1, then take row 1 from row 2.
+    const long double f1 = distrib::Checked_divide(1, w11);
+    const long double w12 = a(1, 2) * f1;
+    long double r11 = 1 * f1;
+    long double r12 = 0 * f1;
+    const long double g1 = -a(2, 1);
+    long double r21 = 0 + g1 * r11;
+    const long double w22 = a(2, 2) + g1 * w12;
+    long double r22 = 1 + g1 * r12;
+    if (!(std::fabs(w22) >= PivotThreshold)) return InvertMatrix(a, 2, r);
+    // Column 2: scale row 2, then take row 2 from row 1.
+    const long double f2 = distrib::Checked_divide(1, w22);
+    r21 *= f2;
+    r22 *= f2;
+    const long double g2 = -w12;
+    r11 += g2 * r21;
+    r12 += g2 * r22;
+    r(1, 1) = r11;
+    r(1, 2) = r12;
+    r(2, 1) = r21;
+    r(2, 2) = r22;
+}
+
 // Lower-triangular L with L L' = A on the 2 x 2 block; reads A(1,1), A(2,1)
 // and A(2,2) and writes only the 2 x 2 block of L.
 template <int Capacity>

@@ -47,12 +47,12 @@ inline long double SampledDifferenceStatistic(const PosteriorSampleSetup& setup,
     m(1, 2) = draws.offDiagonal;
     m(2, 1) = 0;
     m(2, 2) = distrib::Checked_sqrt(draws.chiSquareNMinus1);
-    Matrix2x2 mTransposed, product, precision, covariance, covarianceFactor;
+    Matrix2x2 mTransposed, covariance, covarianceFactor;
     TransposeMatrix(m, 2, mTransposed);
-    MultiplyMatrix(mTransposed, m, 2, product);
-    MultiplyMatrix(setup.scaleFactor, product, 2, product);
-    MultiplyMatrix(product, setup.scaleFactorTransposed, 2, precision);
-    InvertMatrix(precision, 2, covariance);
+    const Matrix2x2 precision = MultiplyMatrix2x2(
+        MultiplyMatrix2x2(setup.scaleFactor, MultiplyMatrix2x2(mTransposed, m)),
+        setup.scaleFactorTransposed);
+    InvertMatrix2x2(precision, covariance);
     Cholesky2x2(covariance, covarianceFactor);
 
     const long double muX =
