@@ -13,6 +13,7 @@ struct SortCase {
     int count;
     bool ordered;  // ascending input instead of random
     int distinct;  // values drawn from this many, or 0 for continuous
+    bool negativeZerosOnly = false;  // every zero drawn with its sign bit set
 };
 
 void PrintTo(const SortCase& c, std::ostream* os) { *os << c.name; }
@@ -28,6 +29,7 @@ TEST_P(SortSamplesLikeQuickSort, SameArrayWithAndWithoutHelper)
     for (int i = 1; i <= c.count; ++i) {
         double value = c.ordered ? i * 0.25 : normal(generator);
         if (c.distinct > 0) value = (generator() % c.distinct == 0) ? -0.0 : static_cast<double>(generator() % c.distinct) - 1;
+        if (c.negativeZerosOnly && value == 0) value = -0.0;
         plain(i) = shared(i) = sequential(i) = value;
     }
     QuickSortDoubles(1, c.count, plain);
@@ -42,7 +44,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SortCase{"Million", 1000000, false, 0}, SortCase{"Small", 5, false, 0},
                       SortCase{"Two", 2, false, 0}, SortCase{"One", 1, false, 0},
                       SortCase{"Ordered", 3000, true, 0},
-                      SortCase{"SignedZerosAndOne", 100000, false, 3}),
+                      SortCase{"SignedZerosAndOne", 100000, false, 3},
+                      SortCase{"NegativeZerosAndOne", 100000, false, 3, true},
+                      SortCase{"FewDistinct", 100000, false, 7, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
