@@ -5,7 +5,6 @@
 #include <QString>
 #include <memory>
 
-class QFont;
 class QPrinter;
 class QWidget;
 

@@ -10,7 +10,6 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
-#include "shell/desk.h"
 #include "shell/file_error.h"
 #include "shell/template.h"
 

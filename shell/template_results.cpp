@@ -10,7 +10,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
 #include <QShowEvent>
 #include <QTextCursor>
 
