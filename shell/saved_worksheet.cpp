@@ -6,12 +6,12 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
 #include "shell/file_error.h"
 #include "shell/template.h"
+#include "shell/whole_file.h"
 
 namespace {
 
@@ -66,19 +66,9 @@ QByteArray WorksheetFileBytes(const std::array<QString, InputCount>& boxTexts)
 void WriteWorksheetFile(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (a full disk) shows here instead of
-    // vanishing in the buffer's flush; the old file stays until commit().
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw FileError(file.errorString());
-    for (qsizetype written = 0; written < bytes.size();) {
-        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
-        if (step <= 0)
-            throw FileError(file.errorString());
-        written += step;
-    }
-    if (!file.commit())
-        throw FileError(file.errorString());
+    QString why;
+    if (!WriteWholeFile(path, bytes, why))
+        throw FileError(why);
 }
 
 RestoredWorksheet ReadWorksheetValues(const QByteArray& contents, int count)

@@ -16,7 +16,7 @@
 #include "shell/desk.h"
 #include "shell/fixed_pitch_font.h"
 #include "shell/plain_text_printing.h"
-#include "shell/results_file.h"
+#include "shell/whole_file.h"
 #include "shell/viewer_lines.h"
 
 namespace {

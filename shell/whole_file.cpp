@@ -1,11 +1,13 @@
-#include "shell/results_file.h"
+#include "shell/whole_file.h"
 
 #include <QSaveFile>
 
 bool WriteWholeFile(const QString& fileName, const QByteArray& bytes, QString& why)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a short write (a full disk) shows here with the
+    // file layer's reason instead of vanishing in the buffer's flush.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         why = file.errorString();
         return false;
     }

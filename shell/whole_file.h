@@ -1,4 +1,4 @@
-// Writing the results file so that a failure never leaves an emptied or
+// Writing a whole file so that a failure never leaves an emptied or
 // half-written file behind: the new content goes to a file aside and takes
 // the old one's place only once it is complete.
 #pragma once
