@@ -1,6 +1,7 @@
 #include "distrib/non_central_t_distribution.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "distrib/checked_arithmetic.h"
 
@@ -11,7 +12,7 @@ namespace {
 // The cumulative series stops on a tighter tolerance than the library's
 // common one: its result is a sum of many terms taken in two directions.
 constexpr Extended Cumulative_tolerance = 2.5e-12L;
-constexpr Extended Half_ln_2 = 0.346573590279972654708616060729088284L;
+constexpr Extended Half_ln_2 = std::numbers::ln2_v<Extended> / 2;
 constexpr Extended Half = 0.5L;
 
 // The Poisson weights e^-lambda lambda^j / j! of the series, lambda =

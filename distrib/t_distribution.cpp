@@ -1,6 +1,7 @@
 #include "distrib/t_distribution.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "distrib/checked_arithmetic.h"
 
@@ -8,7 +9,6 @@ namespace distrib {
 
 namespace {
 
-constexpr Extended Pi = 3.141592653589793238462643383279502884L;
 // Above this many degrees of freedom the cumulative probability is taken
 // from the normal distribution.
 constexpr Extended Normal_approximation_df = 1000;
@@ -28,7 +28,7 @@ bool tT_distribution::Set_parameters(Extended p1, Extended p2, Extended p3)
 {
     const bool accepted = tContinuous_distribution::Set_parameters(p1, p2, p3);
     df = p1;
-    log_norm = Ln_gamma((df + 1) / 2) - Ln_gamma(df / 2) - std::log(df * Pi) / 2;
+    log_norm = Ln_gamma((df + 1) / 2) - Ln_gamma(df / 2) - std::log(df * std::numbers::pi_v<Extended>) / 2;
     if (df >= 1) {
         // sqrt(2 df) (df - 1)^((df - 1) / 4) / (df + 1)^((df + 1) / 4), with
         // the powers taken as one ratio: apart they overflow from a few
