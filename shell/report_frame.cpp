@@ -1,5 +1,7 @@
 #include "shell/report_frame.h"
 
+#include "shell/viewer_lines.h"
+
 namespace {
 
 constexpr int NotesIndent = 15;
@@ -22,13 +24,7 @@ QString FormatInputLine(const QString& caption, const QString& text)
     return " " + trimmed.left(colon) + "= " + text;
 }
 
-QStringList NotesLines(const QString& memoText)
-{
-    QStringList lines = memoText.split(u'\n');
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
+QStringList NotesLines(const QString& memoText) { return ViewerLines(memoText); }
 
 QString ZScoreLine(const QString& caption, double z) { return caption + QString::asprintf("%8.3f", z); }
 

@@ -25,7 +25,8 @@ struct WorksheetSnapshot {
 };
 
 QString FormatInputLine(const QString& caption, const QString& text);
-// The lines of the notes memo; a final line break opens no further line.
+// The lines of the notes memo, divided as the viewer's text is: a final line
+// break opens no further line.
 QStringList NotesLines(const QString& memoText);
 QString ZScoreLine(const QString& caption, double z);
 double ZScore(double score, double mean, double sd);
