@@ -1,8 +1,8 @@
 #include "shell/template.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,10 +15,10 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
-#include "shell/desk.h"
 #include "shell/fixed_pitch_font.h"
 #include "shell/handler_guard.h"
 #include "shell/metrics_papers.h"
+#include "shell/program_exit.h"
 #include "shell/report_frame.h"
 #include "shell/worksheet_layout.h"
 
@@ -245,11 +245,7 @@ void TfrmTemplate::memoCommentsKeyUp(int key)
 
 void TfrmTemplate::memoCommentsExit() { SetNotesHeight(NotesShortHeight); }
 
-void TfrmTemplate::ExitBtnClick()
-{
-    if (desk().question(this, QStringLiteral("Exit from program?")))
-        QCoreApplication::exit(0);
-}
+void TfrmTemplate::ExitBtnClick() { ExitProgramOnConfirmation(this); }
 
 void TfrmTemplate::btnclearDataClick()
 {

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +15,7 @@
 #include "shell/desk.h"
 #include "shell/fixed_pitch_font.h"
 #include "shell/plain_text_printing.h"
+#include "shell/program_exit.h"
 #include "shell/whole_file.h"
 #include "shell/viewer_lines.h"
 
@@ -210,8 +210,4 @@ void TfrmTemplateResults::printText(const QString& printed)
         desk().error(this, why);
 }
 
-void TfrmTemplateResults::cmdExitClick()
-{
-    if (desk().question(this, QStringLiteral("Exit from program?")))
-        QCoreApplication::quit();
-}
+void TfrmTemplateResults::cmdExitClick() { ExitProgramOnConfirmation(this); }
