@@ -70,8 +70,8 @@ Extended tGamma_distribution::Cumulative(Extended x) const
     if (shape <= Largest_exact_shape) return Gamma_p(x * rate, shape);
     const Extended w = Real_power(rate * x / shape, 1.0L / 3);
     const Extended c = w - 1 + 1 / (9 * shape);
-    const Extended g = Gamma_p(4.5L * shape * (c * c), 0.5L);
-    return c >= 0 ? (1 + g) / 2 : (1 - g) / 2;
+    // Phi(3 c sqrt(a)).
+    return Unit_normal_cumulative(4.5L * shape * (c * c), c >= 0);
 }
 
 Extended tGamma_distribution::Mean() const { return shape / rate; }

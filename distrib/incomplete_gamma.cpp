@@ -1,5 +1,6 @@
 // Regularized incomplete gamma function: the series for the lower part, the
-// continued fraction for the upper part, and the checked entry points.
+// continued fraction for the upper part, the checked entry points, and the
+// standard normal probability that rests on it at shape 1/2.
 #include <cmath>
 
 #include "distrib/checked_arithmetic.h"
@@ -65,6 +66,10 @@ void Check_gamma_p_arguments(Extended x, Extended a)
     Raise_if(a > Big_limit, 1361);
 }
 
+// The normal probability runs once per Monte Carlo sample; its shape never
+// changes.
+const Extended Ln_gamma_half = Ln_gamma(0.5L);
+
 }  // namespace
 
 Extended Gamma_series(Extended x, Extended a)
@@ -95,6 +100,12 @@ Extended Gamma_p(Extended x, Extended a, Extended ln_gamma_a)
         return Series_sum(x, a) * Gamma_prefactor(x, a, ln_gamma_a);
     }
     return 1 - Fraction_value(x, a) * Gamma_prefactor(x, a, ln_gamma_a);
+}
+
+Extended Unit_normal_cumulative(Extended half_square, bool nonnegative)
+{
+    const Extended g = Gamma_p(half_square, 0.5L, Ln_gamma_half);
+    return nonnegative ? (1 + g) / 2 : (1 - g) / 2;
 }
 
 }  // namespace distrib

@@ -57,6 +57,9 @@ Extended Gamma_p(Extended x, Extended a);
 // The same, with Ln_gamma(a) supplied by a caller that keeps it for a fixed
 // shape; the result is identical to Gamma_p(x, a).
 Extended Gamma_p(Extended x, Extended a, Extended ln_gamma_a);
+// Standard normal cumulative probability at z through the error function,
+// erf(|z| / sqrt 2) = Gamma_p(z^2 / 2, 1/2), from z^2 / 2 and whether z >= 0.
+Extended Unit_normal_cumulative(Extended half_square, bool nonnegative);
 Extended Beta_fraction(Extended x, Extended a, Extended b);
 Extended Beta_i(Extended x, Extended a, Extended b);
 

@@ -188,7 +188,7 @@ Extended tNon_central_t_distribution::Cumulative(Extended t) const
 
     // rem: half the Poisson mass not yet summed; the first term is Phi(-d).
     Extended rem = Half - at_start.P;
-    Extended sum = Half * (1 - Gamma_p(d * d / 2, Half)) + s * at_start.P * at_start.Bp
+    Extended sum = Unit_normal_cumulative(lambda, false) + s * at_start.P * at_start.Bp
                    + at_start.Q * at_start.Bq;
 
     Terms c = at_start;

@@ -6,14 +6,6 @@
 
 namespace distrib {
 
-namespace {
-
-// The cumulative probability always takes the incomplete gamma function at
-// shape 1/2.
-const Extended Ln_gamma_half = Ln_gamma(0.5L);
-
-}  // namespace
-
 tNormal_distribution::tNormal_distribution(Extended mean_value, Extended variance_value)
 {
     parameter_count = 2;
@@ -40,13 +32,11 @@ Extended tNormal_distribution::Density(Extended x) const
     return Checked_exp(log_norm - deviation * deviation / (2 * variance));
 }
 
-// Through the error function: erf(z / sqrt 2) = P(1/2, z^2 / 2).
 Extended tNormal_distribution::Cumulative(Extended x) const
 {
     const Extended z = (x - mean) / std_dev;
     if (!In_support(x)) return tContinuous_distribution::Cumulative(x);
-    const Extended g = Gamma_p(z * z / 2, 0.5L, Ln_gamma_half);
-    return z >= 0 ? 0.5L + 0.5L * g : 0.5L - 0.5L * g;
+    return Unit_normal_cumulative(z * z / 2, z >= 0);
 }
 
 Extended tNormal_distribution::Mean() const { return mean; }

@@ -56,8 +56,7 @@ Extended tT_distribution::Cumulative(Extended x) const
         return tContinuous_distribution::Cumulative(x);
     }
     if (df > Normal_approximation_df) {
-        const Extended g = Gamma_p(x * x / 2, 0.5L);
-        return x > 0 ? (1 + g) / 2 : (1 - g) / 2;
+        return Unit_normal_cumulative(x * x / 2, x >= 0);
     }
     const Extended w = Beta_i(df / (df + x * x), df / 2, 0.5L);
     return x >= 0 ? 1 - w / 2 : w / 2;
