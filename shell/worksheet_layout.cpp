@@ -49,8 +49,11 @@ double WorksheetScale(const TfrmTemplate& form)
     double scale = 1.0;
     auto require = [&scale](double factor) { scale = std::max(scale, factor); };
 
-    for (const QLabel* label : form.inputLabels())
-        require(Need(label->sizeHint().width(), LabelWidth));
+    // Measured from the profile: the labels get their captions only later,
+    // in FormCreate.
+    const QFontMetrics labelMetrics(form.Label1->font());
+    for (const QString& caption : form.profile().inputLabels)
+        require(Need(labelMetrics.size(Qt::TextSingleLine, caption).width(), LabelWidth));
     const QFontMetrics boxMetrics(form.txtInput1->font());
     require(Need(boxMetrics.horizontalAdvance(QStringLiteral("-0.000")) + EditTextPadding, EditWidth));
     require(Need(boxMetrics.height() + TextHeightPadding, RowHeight));
