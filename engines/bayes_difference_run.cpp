@@ -147,12 +147,13 @@ BayesDifferenceResult RunBayesDifference(const BayesDifferenceInputs& in,
     result.percentOneSidedLower = percentBelow(result.zdccOneSidedLower);
     result.percentOneSidedUpper = percentBelow(result.zdccOneSidedUpper);
     if (complemented) {
-        const long double lower = result.percentLower;
-        result.percentLower = 100 - result.percentUpper;
-        result.percentUpper = 100 - lower;
-        const long double oneSidedLower = result.percentOneSidedLower;
-        result.percentOneSidedLower = 100 - result.percentOneSidedUpper;
-        result.percentOneSidedUpper = 100 - oneSidedLower;
+        auto reflect = [](long double& lower, long double& upper) {
+            const long double oldLower = lower;
+            lower = 100 - upper;
+            upper = 100 - oldLower;
+        };
+        reflect(result.percentLower, result.percentUpper);
+        reflect(result.percentOneSidedLower, result.percentOneSidedUpper);
     }
 
     const long double zX = (in.caseX - in.meanX) / in.sdX;
