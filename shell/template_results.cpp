@@ -8,10 +8,10 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTextCursor>
 
+#include "shell/centre_on_screen.h"
 #include "shell/desk.h"
 #include "shell/fixed_pitch_font.h"
 #include "shell/plain_text_printing.h"
@@ -48,8 +48,7 @@ TfrmTemplateResults::TfrmTemplateResults(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     buildControls();
     setFixedSize(ClientWidth, ClientHeight + MainMenu1->sizeHint().height());
-    if (const QScreen* desktop = screen())
-        move(desktop->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this);
     FormCreate();
 }
 

@@ -2,15 +2,14 @@
 
 #include <QFrame>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
+#include "shell/centre_on_screen.h"
 #include "shell/template.h"
 
 namespace {
@@ -119,9 +118,5 @@ void ArrangeWorksheet(TfrmTemplate& form)
         Scaled(QRect(layout.clearDataLeft, layout.buttonTop, ButtonWidth, layout.buttonHeight), s));
     form.ExitBtn->setGeometry(Scaled(QRect(layout.exitLeft, layout.buttonTop, ButtonWidth, layout.buttonHeight), s));
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), form.size());
-        frame.moveCenter(screen->availableGeometry().center());
-        form.move(frame.topLeft());
-    }
+    CentreOnScreen(form);
 }
