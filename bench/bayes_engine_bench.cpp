@@ -38,7 +38,7 @@ engines::SquareMatrix<Capacity> Covariance()
     return m;
 }
 
-// Product, inverse and Cholesky factor on 2 x 2 storage (as in the Monte
+// Product, inverse and triangular factor on 2 x 2 storage (as in the Monte
 // Carlo loop) and on 20 x 20 storage used at order 2.
 template <int Capacity>
 void MatrixWork(benchmark::State& state)

@@ -104,7 +104,7 @@ Extended tContinuous_distribution::Quantile(const Extended& p) const
         }
     }
 
-    // Newton steps on the cumulative probability, bisection whenever the
+    // Tangent steps on the cumulative probability, bisection whenever the
     // step would leave the bracket.
     x = (lo + hi) / 2;
     Extended x_old;

@@ -53,7 +53,7 @@ protected:
 
 class tContinuous_distribution : public tDistribution {
 public:
-    // Bracket, then safeguarded Newton on Cumulative with Density.
+    // Bracket, then safeguarded tangent steps on Cumulative with Density.
     Extended Quantile(const Extended& p) const override;
 
 protected:

@@ -68,7 +68,7 @@ void TransposeMatrix(SquareMatrix<Capacity> a, int n, SquareMatrix<Capacity>& t)
 // would depend on the units. Every column that has an absolute pivot keeps
 // the row the absolute test picks.
 template <int Capacity>
-int GaussJordanPivotRow(const SquareMatrix<Capacity>& w, int k, int n)
+int EliminationPivotRow(const SquareMatrix<Capacity>& w, int k, int n)
 {
     long double largest = 0;
     for (int r = k; r <= n; ++r) {
@@ -82,8 +82,8 @@ int GaussJordanPivotRow(const SquareMatrix<Capacity>& w, int k, int n)
     return 0;
 }
 
-// R = inverse of A on the n x n block by Gauss-Jordan elimination with the
-// first acceptable pivot. R is cleared whole first. A column without a pivot
+// R = inverse of A on the n x n block by elimination above and below each
+// pivot in turn, with the first acceptable pivot. R is cleared whole first. A column without a pivot
 // ends the elimination silently, leaving R partly reduced.
 template <int Capacity>
 void InvertMatrix(SquareMatrix<Capacity> a, int n, SquareMatrix<Capacity>& r)
@@ -92,7 +92,7 @@ void InvertMatrix(SquareMatrix<Capacity> a, int n, SquareMatrix<Capacity>& r)
     ZeroMatrix(r);
     for (int i = 1; i <= n; ++i) r(i, i) = 1;
     for (int k = 1; k <= n; ++k) {
-        const int pivotRow = GaussJordanPivotRow(w, k, n);
+        const int pivotRow = EliminationPivotRow(w, k, n);
         if (pivotRow == 0) return;
         for (int c = 1; c <= n; ++c) {
             std::swap(w(k, c), w(pivotRow, c));

@@ -14,7 +14,7 @@ constexpr double RelativeTolerance = 1e-6;
 // tests before stages 2 and 3 by coincidence.
 constexpr double NoTrapezoidYet = -1e30;
 
-// Largest distance from the exact value at which a Simpson value is kept;
+// Largest distance from the exact value at which an integrated value is kept;
 // half the guaranteed accuracy, so the replacement never sits on the edge.
 constexpr long double SimpsonAcceptance = 5e-8L;
 
@@ -80,13 +80,13 @@ double SimpsonIntegral(double a, double b, int* tooManySteps)
 
 double NormalCumulative(double x)
 {
-    // The Simpson value is what the reports have always shown; it is kept
+    // The integrated value is what the reports have always shown; it is kept
     // wherever it is right. Its convergence test can stop early when two
     // successive estimates agree by chance (measured: near |x| = 1.52, 1.69
     // and 52.79, errors up to 5e-2), and beyond |x| of about 2.9e5 its
     // coarse stages miss the peak of the density altogether (errors near 2,
     // worse farther out): there the exact value replaces it. The check costs
-    // at most one full Simpson run, about 15 ms.
+    // at most one full integration, about 15 ms.
     const long double exact = 0.5L * std::erfc(-static_cast<long double>(x) / std::sqrt(2.0L));
     const double simpson = SimpsonIntegral(0.0, x) + 0.5;
     if (std::fabs(simpson - exact) <= SimpsonAcceptance)

@@ -5,8 +5,8 @@ namespace engines {
 // Standard normal density with the eight-decimal constant 0.39894228.
 double NormalDensity(double x);
 
-// Integral of NormalDensity from a to b (negative when b < a) by Simpson's
-// rule on successive halvings of the trapezoidal rule, to a relative change
+// Integral of NormalDensity from a to b (negative when b < a) by the
+// parabolic rule on successive halvings of the trapezoidal rule, to a relative change
 // of 1e-6 within 20 stages. When the stages run out the last estimate is
 // returned and *tooManySteps (if given) is incremented: the caller shows
 // "Too many steps" once for each.

@@ -22,7 +22,7 @@ struct PosteriorDraws {
 
 // What every sample of a run shares.
 struct PosteriorSampleSetup {
-    Matrix2x2 scaleFactor;            // Cholesky factor of the inverse sums of products
+    Matrix2x2 scaleFactor;            // lower triangular factor of the inverse sums of products
     Matrix2x2 scaleFactorTransposed;
     long double rootN;
     long double meanX, meanY;
