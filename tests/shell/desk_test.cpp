@@ -133,6 +133,11 @@ private slots:
             seen = {dialog->acceptMode(), !dialog->testOption(QFileDialog::DontConfirmOverwrite),
                     dialog->nameFilters(), dialog->defaultSuffix(),
                     QFileInfo(dialog->selectedFiles().value(0)).fileName()};
+            // The dialog ignores selectFile while its name box has the focus,
+            // which the window manager may give it at any moment: take the
+            // focus first, then choose, so the answer does not race it.
+            if (QWidget* focused = QApplication::focusWidget())
+                focused->clearFocus();
             dialog->selectFile(chosen);
             static_cast<QDialog*>(dialog)->accept();
         });
